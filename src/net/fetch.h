@@ -1,0 +1,37 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <string_view>
+
+namespace quvolo {
+
+// The optional parameters of one request; every caller in the program passes none.
+struct FetchRequest {
+    std::optional<std::string> method;  // "POST" in any case selects POST, anything else GET
+    std::optional<std::string> proxy;   // present (even empty) = through that proxy
+    std::string extra_headers;          // lines ending in "\r\n", sent before the standard ones
+    std::string post_data;
+    std::string* raw_headers_out = nullptr;
+};
+
+// How a request may be interrupted and bounded; handed in by the caller.
+struct FetchControl {
+    std::stop_token stop;                  // a stop aborts the request in flight
+    std::function<void()> between_reads;   // called before each read (the window's yield)
+    std::chrono::milliseconds timeout{18000};
+    std::size_t body_limit = std::size_t{64} << 20;
+};
+
+// The body as text up to its first zero byte; empty on any failure.
+std::string fetch_page(std::string_view url, const FetchRequest& request = {},
+                       const FetchControl& control = {});
+// The body bytes unchanged; empty on any failure.
+std::string fetch_bytes(std::string_view url, const FetchRequest& request = {},
+                        const FetchControl& control = {});
+
+}  // namespace quvolo

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+namespace quvolo {
+
+// Positions count bytes from 1; -1 means "not found". A match never starts on the second
+// byte of a double-byte GBK character (a byte >= 0x80 starts one).
+
+// First occurrence of needle in text at or after byte position `from`.
+int find_text(std::string_view text, std::string_view needle, int from = 1,
+              bool ignore_case = false);
+
+// Last occurrence of needle in text.
+int find_last_text(std::string_view text, std::string_view needle, bool ignore_case = false);
+
+inline bool contains_text(std::string_view text, std::string_view needle) {
+    return find_text(text, needle) != -1;
+}
+
+}  // namespace quvolo
