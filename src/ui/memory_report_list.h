@@ -1,0 +1,38 @@
+#pragma once
+
+#include <mutex>
+#include <vector>
+
+#include "ui/report_list.h"
+
+namespace quvolo::ui {
+
+class MemoryReportList : public ReportList {
+  public:
+    explicit MemoryReportList(std::vector<ReportColumn> columns);
+
+    int insert_row(int position, std::string_view first_cell) override;
+    void set_cell(int row, int column, std::string_view text) override;
+    std::string cell(int row, int column) const override;
+    void delete_row(int row) override;
+    void clear() override;
+    int row_count() const override;
+    int column_count() const override;
+    std::string column_title(int column) const override;
+    int selected_row() const override;
+    void select_row(int row) override;
+    std::vector<ReportRow> rows() const override;
+    void replace_rows(std::vector<ReportRow> rows) override;
+
+    const std::vector<ReportColumn>& columns() const { return columns_; }
+
+  private:
+    bool has_cell(int row, int column) const;
+
+    const std::vector<ReportColumn> columns_;
+    mutable std::mutex mutex_;
+    std::vector<ReportRow> rows_;
+    int selected_ = -1;
+};
+
+}  // namespace quvolo::ui
