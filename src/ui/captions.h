@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/date_time.h"
+
 namespace quvolo::ui {
 
 // Labels, transparent labels, buttons and group boxes: a caption that can be shown or hidden.
@@ -64,6 +66,14 @@ class BrowserView {
     virtual ~BrowserView() = default;
     // Setting an address starts loading it; the caller does not wait.
     virtual void set_address(std::string_view url) = 0;
+};
+
+// A calendar day; only year, month and day of the value are used.
+class DateBox {
+  public:
+    virtual ~DateBox() = default;
+    virtual DateTime date() const = 0;
+    virtual void set_date(const DateTime& day) = 0;
 };
 
 // Its event runs on the window's thread once per period; period 0 stops it.

@@ -8,13 +8,19 @@ bool MemoryButton::enabled() const {
 }
 
 void MemoryButton::set_enabled(bool enabled) {
-    std::lock_guard lock(mutex_);
-    enabled_ = enabled;
+    {
+        std::lock_guard lock(mutex_);
+        enabled_ = enabled;
+    }
+    notify_change();
 }
 
 void MemoryButton::set_default(bool is_default) {
-    std::lock_guard lock(mutex_);
-    default_ = is_default;
+    {
+        std::lock_guard lock(mutex_);
+        default_ = is_default;
+    }
+    notify_change();
 }
 
 bool MemoryButton::is_default() const {
@@ -23,9 +29,12 @@ bool MemoryButton::is_default() const {
 }
 
 void MemoryGroupBox::move_to(int left, int top) {
-    std::lock_guard lock(mutex_);
-    left_ = left;
-    top_ = top;
+    {
+        std::lock_guard lock(mutex_);
+        left_ = left;
+        top_ = top;
+    }
+    notify_change();
 }
 
 std::pair<int, int> MemoryGroupBox::position() const {
@@ -39,8 +48,11 @@ std::string MemoryEditBox::text() const {
 }
 
 void MemoryEditBox::set_text(std::string_view text) {
-    std::lock_guard lock(mutex_);
-    text_ = text;
+    {
+        std::lock_guard lock(mutex_);
+        text_ = text;
+    }
+    notify_change();
 }
 
 std::string MemoryStatusBar::part(int index) const {
@@ -49,20 +61,29 @@ std::string MemoryStatusBar::part(int index) const {
 }
 
 void MemoryStatusBar::set_part(int index, std::string_view text) {
-    std::lock_guard lock(mutex_);
-    if (index >= 0 && index < kParts) {
-        parts_[index] = text;
+    {
+        std::lock_guard lock(mutex_);
+        if (index >= 0 && index < kParts) {
+            parts_[index] = text;
+        }
     }
+    notify_change();
 }
 
 void MemoryProgressBar::set_maximum(int maximum) {
-    std::lock_guard lock(mutex_);
-    maximum_ = maximum;
+    {
+        std::lock_guard lock(mutex_);
+        maximum_ = maximum;
+    }
+    notify_change();
 }
 
 void MemoryProgressBar::set_position(int position) {
-    std::lock_guard lock(mutex_);
-    position_ = position;
+    {
+        std::lock_guard lock(mutex_);
+        position_ = position;
+    }
+    notify_change();
 }
 
 int MemoryProgressBar::maximum() const {
@@ -76,8 +97,11 @@ int MemoryProgressBar::position() const {
 }
 
 void MemoryPictureBox::show_image(std::string bytes) {
-    std::lock_guard lock(mutex_);
-    bytes_ = std::move(bytes);
+    {
+        std::lock_guard lock(mutex_);
+        bytes_ = std::move(bytes);
+    }
+    notify_change();
 }
 
 std::string MemoryPictureBox::image() const {
@@ -86,9 +110,12 @@ std::string MemoryPictureBox::image() const {
 }
 
 void MemoryBrowserView::set_address(std::string_view url) {
-    std::lock_guard lock(mutex_);
-    address_ = url;
-    ++loads_;
+    {
+        std::lock_guard lock(mutex_);
+        address_ = url;
+        ++loads_;
+    }
+    notify_change();
 }
 
 std::string MemoryBrowserView::address() const {
@@ -101,9 +128,25 @@ int MemoryBrowserView::loads() const {
     return loads_;
 }
 
-void MemoryTimer::set_period(int milliseconds) {
+DateTime MemoryDateBox::date() const {
     std::lock_guard lock(mutex_);
-    period_ = milliseconds;
+    return day_;
+}
+
+void MemoryDateBox::set_date(const DateTime& day) {
+    {
+        std::lock_guard lock(mutex_);
+        day_ = {day.year, day.month, day.day};
+    }
+    notify_change();
+}
+
+void MemoryTimer::set_period(int milliseconds) {
+    {
+        std::lock_guard lock(mutex_);
+        period_ = milliseconds;
+    }
+    notify_change();
 }
 
 int MemoryTimer::period() const {

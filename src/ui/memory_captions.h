@@ -5,12 +5,13 @@
 #include <utility>
 
 #include "ui/captions.h"
+#include "ui/change_listener.h"
 
 namespace quvolo::ui {
 
 // Caption and visibility, for any control that has them.
 template <class Interface>
-class MemoryCaptionOf : public Interface {
+class MemoryCaptionOf : public Interface, public ChangeNotifier {
   public:
     explicit MemoryCaptionOf(std::string caption = {}, bool visible = true)
         : caption_(std::move(caption)), visible_(visible) {}
@@ -20,16 +21,22 @@ class MemoryCaptionOf : public Interface {
         return caption_;
     }
     void set_caption(std::string_view text) override {
-        std::lock_guard lock(mutex_);
-        caption_ = text;
+        {
+            std::lock_guard lock(mutex_);
+            caption_ = text;
+        }
+        this->notify_change();
     }
     bool visible() const override {
         std::lock_guard lock(mutex_);
         return visible_;
     }
     void set_visible(bool visible) override {
-        std::lock_guard lock(mutex_);
-        visible_ = visible;
+        {
+            std::lock_guard lock(mutex_);
+            visible_ = visible;
+        }
+        this->notify_change();
     }
 
   protected:
@@ -66,7 +73,7 @@ class MemoryGroupBox : public MemoryCaptionOf<GroupBox> {
     int top_ = 0;
 };
 
-class MemoryEditBox : public EditBox {
+class MemoryEditBox : public EditBox, public ChangeNotifier {
   public:
     explicit MemoryEditBox(std::string text = {}) : text_(std::move(text)) {}
     std::string text() const override;
@@ -77,7 +84,7 @@ class MemoryEditBox : public EditBox {
     std::string text_;
 };
 
-class MemoryStatusBar : public StatusBar {
+class MemoryStatusBar : public StatusBar, public ChangeNotifier {
   public:
     static constexpr int kParts = 3;
     std::string part(int index) const override;
@@ -88,7 +95,7 @@ class MemoryStatusBar : public StatusBar {
     std::string parts_[kParts];
 };
 
-class MemoryProgressBar : public ProgressBar {
+class MemoryProgressBar : public ProgressBar, public ChangeNotifier {
   public:
     void set_maximum(int maximum) override;
     void set_position(int position) override;
@@ -101,7 +108,7 @@ class MemoryProgressBar : public ProgressBar {
     int position_ = 0;
 };
 
-class MemoryPictureBox : public PictureBox {
+class MemoryPictureBox : public PictureBox, public ChangeNotifier {
   public:
     void show_image(std::string bytes) override;
     std::string image() const;
@@ -111,7 +118,7 @@ class MemoryPictureBox : public PictureBox {
     std::string bytes_;
 };
 
-class MemoryBrowserView : public BrowserView {
+class MemoryBrowserView : public BrowserView, public ChangeNotifier {
   public:
     void set_address(std::string_view url) override;
     std::string address() const;
@@ -123,7 +130,17 @@ class MemoryBrowserView : public BrowserView {
     int loads_ = 0;
 };
 
-class MemoryTimer : public Timer {
+class MemoryDateBox : public DateBox, public ChangeNotifier {
+  public:
+    DateTime date() const override;
+    void set_date(const DateTime& day) override;
+
+  private:
+    mutable std::mutex mutex_;
+    DateTime day_ = local_now();
+};
+
+class MemoryTimer : public Timer, public ChangeNotifier {
   public:
     void set_period(int milliseconds) override;
     int period() const override;

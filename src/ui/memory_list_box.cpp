@@ -5,14 +5,20 @@ namespace quvolo::ui {
 MemoryListBox::MemoryListBox(std::vector<std::string> items) : items_(std::move(items)) {}
 
 void MemoryListBox::append(std::string_view text) {
-    std::lock_guard lock(mutex_);
-    items_.emplace_back(text);
+    {
+        std::lock_guard lock(mutex_);
+        items_.emplace_back(text);
+    }
+    notify_change();
 }
 
 void MemoryListBox::clear() {
-    std::lock_guard lock(mutex_);
-    items_.clear();
-    selected_ = -1;
+    {
+        std::lock_guard lock(mutex_);
+        items_.clear();
+        selected_ = -1;
+    }
+    notify_change();
 }
 
 int MemoryListBox::count() const {
@@ -34,8 +40,11 @@ int MemoryListBox::selected() const {
 }
 
 void MemoryListBox::select(int index) {
-    std::lock_guard lock(mutex_);
-    selected_ = (index >= 0 && index < static_cast<int>(items_.size())) ? index : -1;
+    {
+        std::lock_guard lock(mutex_);
+        selected_ = (index >= 0 && index < static_cast<int>(items_.size())) ? index : -1;
+    }
+    notify_change();
 }
 
 std::vector<std::string> MemoryListBox::items() const {

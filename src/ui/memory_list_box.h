@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "ui/change_listener.h"
 #include "ui/list_box.h"
 
 namespace quvolo::ui {
 
 // The list as data only: tests, the command line, and the store behind a shown list.
-class MemoryListBox : public ListBox {
+class MemoryListBox : public ListBox, public ChangeNotifier {
   public:
     MemoryListBox() = default;
     explicit MemoryListBox(std::vector<std::string> items);

@@ -8,15 +8,19 @@ MemoryReportList::MemoryReportList(std::vector<ReportColumn> columns)
     : columns_(std::move(columns)) {}
 
 int MemoryReportList::insert_row(int position, std::string_view first_cell) {
-    std::lock_guard lock(mutex_);
-    const int count = static_cast<int>(rows_.size());
-    const int at = (position < 0 || position >= count) ? count : position;
-    ReportRow row(std::max<std::size_t>(columns_.size(), 1));
-    row[0] = first_cell;
-    rows_.insert(rows_.begin() + at, std::move(row));
-    if (selected_ >= at) {
-        ++selected_;
+    int at = 0;
+    {
+        std::lock_guard lock(mutex_);
+        const int count = static_cast<int>(rows_.size());
+        at = (position < 0 || position >= count) ? count : position;
+        ReportRow row(std::max<std::size_t>(columns_.size(), 1));
+        row[0] = first_cell;
+        rows_.insert(rows_.begin() + at, std::move(row));
+        if (selected_ >= at) {
+            ++selected_;
+        }
     }
+    notify_change();
     return at;
 }
 
@@ -26,10 +30,14 @@ bool MemoryReportList::has_cell(int row, int column) const {
 }
 
 void MemoryReportList::set_cell(int row, int column, std::string_view text) {
-    std::lock_guard lock(mutex_);
-    if (has_cell(row, column)) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!has_cell(row, column)) {
+            return;
+        }
         rows_[row][column] = text;
     }
+    notify_change();
 }
 
 std::string MemoryReportList::cell(int row, int column) const {
@@ -38,22 +46,28 @@ std::string MemoryReportList::cell(int row, int column) const {
 }
 
 void MemoryReportList::delete_row(int row) {
-    std::lock_guard lock(mutex_);
-    if (row < 0 || row >= static_cast<int>(rows_.size())) {
-        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (row < 0 || row >= static_cast<int>(rows_.size())) {
+            return;
+        }
+        rows_.erase(rows_.begin() + row);
+        if (selected_ == row) {
+            selected_ = -1;
+        } else if (selected_ > row) {
+            --selected_;
+        }
     }
-    rows_.erase(rows_.begin() + row);
-    if (selected_ == row) {
-        selected_ = -1;
-    } else if (selected_ > row) {
-        --selected_;
-    }
+    notify_change();
 }
 
 void MemoryReportList::clear() {
-    std::lock_guard lock(mutex_);
-    rows_.clear();
-    selected_ = -1;
+    {
+        std::lock_guard lock(mutex_);
+        rows_.clear();
+        selected_ = -1;
+    }
+    notify_change();
 }
 
 int MemoryReportList::row_count() const {
@@ -78,8 +92,11 @@ int MemoryReportList::selected_row() const {
 }
 
 void MemoryReportList::select_row(int row) {
-    std::lock_guard lock(mutex_);
-    selected_ = (row >= 0 && row < static_cast<int>(rows_.size())) ? row : -1;
+    {
+        std::lock_guard lock(mutex_);
+        selected_ = (row >= 0 && row < static_cast<int>(rows_.size())) ? row : -1;
+    }
+    notify_change();
 }
 
 std::vector<ReportRow> MemoryReportList::rows() const {
@@ -92,9 +109,12 @@ void MemoryReportList::replace_rows(std::vector<ReportRow> rows) {
     for (auto& row : rows) {
         row.resize(width);
     }
-    std::lock_guard lock(mutex_);
-    rows_ = std::move(rows);
-    selected_ = -1;
+    {
+        std::lock_guard lock(mutex_);
+        rows_ = std::move(rows);
+        selected_ = -1;
+    }
+    notify_change();
 }
 
 }  // namespace quvolo::ui

@@ -3,11 +3,12 @@
 #include <mutex>
 #include <vector>
 
+#include "ui/change_listener.h"
 #include "ui/report_list.h"
 
 namespace quvolo::ui {
 
-class MemoryReportList : public ReportList {
+class MemoryReportList : public ReportList, public ChangeNotifier {
   public:
     explicit MemoryReportList(std::vector<ReportColumn> columns);
 
