@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+
+#include "app/app_services.h"
+#include "app/main_window_controls.h"
+
+namespace quvolo {
+
+enum class QueryTab { deal, monitor };
+
+// The main window's event handlers, toolkit-free. The window forwards each event here on its
+// own thread; handlers return at once and leave network reads to workers.
+class MainWindowLogic {
+  public:
+    MainWindowLogic(MainWindowControls& controls, AppServices& services);
+
+    // The window's "created" event. Starts the catalogue load; the caller then sets 时钟1.
+    void window_created();
+
+    void letter_chosen(QueryTab tab);
+    void keyword_search_clicked(QueryTab tab);
+    void keyword_box_focused(QueryTab tab);
+
+    void update_timer_fired();
+    void check_update_clicked();
+    void manual_update_clicked();
+    void refresh_messages_clicked();
+    void website_clicked();
+
+    void slider1_moved(int position);
+    void slider2_moved(int position);
+
+  private:
+    MainWindowControls& controls_;
+    AppServices& services_;
+};
+
+}  // namespace quvolo
