@@ -21,8 +21,8 @@ struct FetchRequest {
 
 // How a request may be interrupted and bounded; handed in by the caller.
 struct FetchControl {
-    std::stop_token stop;                  // a stop aborts the request in flight
-    std::function<void()> between_reads;   // called before each read (the window's yield)
+    std::stop_token stop;                 // a stop aborts the request in flight
+    std::function<void()> between_reads;  // called before each read (the window's yield)
     std::chrono::milliseconds timeout{18000};
     std::size_t body_limit = std::size_t{64} << 20;
 };

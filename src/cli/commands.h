@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/command.h"
+
+namespace quvolo::cli {
+
+// One definition per file in this folder; main.cpp lists them.
+extern const Command fetch_command;
+
+}  // namespace quvolo::cli
