@@ -1,5 +1,6 @@
 #pragma once
 
+#include "selection/game_lists.h"
 #include "ui/memory_captions.h"
 #include "ui/memory_list_box.h"
 #include "ui/memory_report_list.h"
@@ -16,22 +17,6 @@ using LabelControl = ui::MemoryLabel;
 using ButtonControl = ui::MemoryButton;
 using GroupBoxControl = ui::MemoryGroupBox;
 using EditBoxControl = ui::MemoryEditBox;
-
-// The four game lists of one query tab, joined by position.
-struct GameLists {
-    ui::ListBox& shown_names;
-    ui::ListBox& shown_ids;
-    ui::ListBox& all_names;
-    ui::ListBox& all_ids;
-};
-
-// What one query tab uses to narrow its game list.
-struct GameFilterControls {
-    ui::DropDownList& letter_box;
-    ui::EditBox& keyword_box;
-    ui::Button& search_button;
-    GameLists games;
-};
 
 struct DealTabControls {
     DealTabControls();

@@ -3,7 +3,9 @@
 #include <functional>
 
 #include "app/app_services.h"
+#include "app/catalogue.h"
 #include "app/main_window_controls.h"
+#include "ui/load_generation.h"
 
 namespace quvolo {
 
@@ -31,9 +33,18 @@ class MainWindowLogic {
     void slider1_moved(int position);
     void slider2_moved(int position);
 
+    std::string message_board_address() const;
+
   private:
+    ui::ActivityDisplay activity();
+    GameFilterControls filter(QueryTab tab);
+    CatalogueTargets catalogue_targets();
+    void load_catalogue_on_worker();
+    void check_for_update(bool report_latest);
+
     MainWindowControls& controls_;
     AppServices& services_;
+    ui::LoadGeneration catalogue_generation_;
 };
 
 }  // namespace quvolo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+#include "app/hosts.h"
+#include "app/ini_file.h"
+
+namespace quvolo {
+
+// The section of config.ini that names the hosts; without it the demo marketplace is used.
+inline constexpr std::string_view kHostsSection = "hosts";
+
+// The configured hosts, or nothing when the file has no hosts section. A key left out of the
+// section leaves that service unreachable rather than guessing an address.
+std::optional<Hosts> configured_hosts(const IniFile& config);
+
+}  // namespace quvolo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "app/hosts.h"
+#include "ui/desktop.h"
+
+namespace quvolo {
+
+std::string version_service_address(std::string_view publisher_host);
+
+// What the check does with the version service's answer; report_latest is true when the user
+// pressed the button (then an up-to-date or failed check is reported too).
+void handle_version_answer(std::string_view answer, bool report_latest, ui::Desktop& desktop,
+                           const std::filesystem::path& program_dir, const Hosts& hosts);
+
+// Writes the carried updater beside the program, replacing an older one, and starts it
+// without arguments and without waiting. False when it could not be written or started.
+bool start_updater(const std::filesystem::path& program_dir, const Hosts& hosts);
+
+}  // namespace quvolo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/captions.h"
+#include "ui/list_box.h"
+
+namespace quvolo {
+
+// The four game lists of one query tab, joined by position.
+struct GameLists {
+    ui::ListBox& shown_names;
+    ui::ListBox& shown_ids;
+    ui::ListBox& all_names;
+    ui::ListBox& all_ids;
+};
+
+// What one query tab uses to narrow its game list.
+struct GameFilterControls {
+    ui::DropDownList& letter_box;
+    ui::EditBox& keyword_box;
+    ui::Button& search_button;
+    GameLists games;
+};
+
+}  // namespace quvolo
