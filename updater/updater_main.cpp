@@ -31,7 +31,6 @@ QString utf8(const std::string& text) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    const QString title = QStringLiteral("Lumora自动更新");
     const auto directory = QCoreApplication::applicationDirPath().toStdString();
     const auto config = quvolo::IniFile::read(std::filesystem::path(directory) / "config.ini");
     const std::string installed =
@@ -43,19 +42,20 @@ int main(int argc, char** argv) {
                           : quvolo::fetch_page(publisher + "/NetWork/lumorasoft/Tovana/ver.asp");
     switch (quvolo::classify_version_answer(answer, installed)) {
         case quvolo::VersionAnswer::unreachable:
-            QMessageBox::warning(nullptr, title,
-                                 QStringLiteral("无法连接更新服务器，请检查网络后再试。"));
+            show_box(QMessageBox::Warning,
+                     QStringLiteral("无法连接更新服务器，请检查网络后再试。"));
             break;
         case quvolo::VersionAnswer::same:
             QMessageBox::information(
                 nullptr, title, QStringLiteral("当前版本 %1 已是最新版本。").arg(utf8(installed)));
             break;
         case quvolo::VersionAnswer::different: {
-            QString latest = utf8(answer).trimmed().left(32);
-            const auto choice = QMessageBox::question(
-                nullptr, title,
-                QStringLiteral("发现新版本 %1（当前版本 %2）。\n是否打开更新页面下载？")
-                    .arg(latest, utf8(installed)));
+            const QString latest = utf8(answer).trimmed().left(32);
+            const auto choice =
+                show_box(QMessageBox::Question,
+                         QStringLiteral("发现新版本 %1（当前版本 %2）。\n是否打开更新页面下载？")
+                             .arg(latest, utf8(installed)),
+                         QMessageBox::Yes | QMessageBox::No);
             if (choice == QMessageBox::Yes) {
                 QDesktopServices::openUrl(
                     QUrl(utf8(publisher + "/index.php/archives/category/lumorasoft")));
