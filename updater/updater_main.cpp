@@ -46,8 +46,8 @@ int main(int argc, char** argv) {
                      QStringLiteral("无法连接更新服务器，请检查网络后再试。"));
             break;
         case quvolo::VersionAnswer::same:
-            QMessageBox::information(
-                nullptr, title, QStringLiteral("当前版本 %1 已是最新版本。").arg(utf8(installed)));
+            show_box(QMessageBox::Information,
+                     QStringLiteral("当前版本 %1 已是最新版本。").arg(utf8(installed)));
             break;
         case quvolo::VersionAnswer::different: {
             const QString latest = utf8(answer).trimmed().left(32);
