@@ -7,6 +7,8 @@ namespace quvolo {
 
 struct DateTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+
+    bool operator==(const DateTime&) const = default;
 };
 
 DateTime local_now();

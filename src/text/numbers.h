@@ -6,11 +6,15 @@
 
 namespace quvolo {
 
-// Leading decimal number after full-width digits, signs and points become ASCII; 0 if none.
+// The leading decimal number of the text, after full-width digits, signs and points have become
+// ASCII and leading blanks are skipped: "12.5元" gives 12.5, "1,250.00" gives 1. Text without a
+// leading number gives 0, and so does a number beyond the range of double. A decimal number has
+// no exponent: "1e5" gives 1, so a letter after a price never scales it.
 double text_to_number(std::string_view text);
+// The leading integer, read the same way; beyond the range of int64 it gives 0.
 std::int64_t text_to_integer(std::string_view text);
 
-// Shortest "%.13g" form.
+// Shortest "%.13g" form, independent of the C locale; negative zero is written as "0".
 std::string number_to_text(double value);
 
 // Half away from zero on the magnitude, with the 1e-12 nudge.
