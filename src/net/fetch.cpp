@@ -109,7 +109,8 @@ bool prepare(PreparedRequest& prepared, std::string_view url, const FetchRequest
     std::string headers =
         compose_request_headers(url, request.extra_headers, prepared.method, request.post_data);
     // An empty proxy names no server for http, so such a request goes direct. An empty
-    // CURLOPT_PROXY also keeps libcurl from taking one from the environment.
+    // CURLOPT_PROXY also keeps libcurl from taking one from the environment, and an empty
+    // CURLOPT_NOPROXY keeps the environment from exempting hosts from the given one.
     bool via_proxy = request.proxy && !request.proxy->empty();
     prepared.target = request_target(address, *port, via_proxy);
     if (!list_header_lines(headers, prepared.headers) ||
@@ -126,6 +127,7 @@ bool prepare(PreparedRequest& prepared, std::string_view url, const FetchRequest
     curl_easy_setopt(easy, CURLOPT_USERAGENT, user_agent);
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, prepared.headers.get());
     curl_easy_setopt(easy, CURLOPT_PROXY, via_proxy ? request.proxy->c_str() : "");
+    curl_easy_setopt(easy, CURLOPT_NOPROXY, "");
     curl_easy_setopt(easy, CURLOPT_PROXYHEADER, prepared.proxy_headers.get());
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(control.timeout.count()));
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);

@@ -13,8 +13,8 @@ struct TransferResult {
     std::string headers;  // the last response's raw header block
 };
 
-// Runs the prepared easy handle to its end. A network failure keeps what had arrived; a stop,
-// a body over the limit or a header block over the limit give an empty body. A pause of
+// Runs the prepared easy handle to its end. A network failure keeps what had arrived; a stop
+// or a body over the limit gives an empty body. A pause of
 // control.timeout without any byte moving either way counts as a dropped connection.
 TransferResult run_transfer(CURL* easy, const FetchControl& control);
 
