@@ -1,6 +1,6 @@
 #include "net/request_headers.h"
 
-#include "net/ascii_case.h"
+#include "text/gbk_search.h"
 
 namespace quvolo {
 namespace {
@@ -11,7 +11,7 @@ constexpr std::string_view accept_line =
     "application/msword, */*\r\n";
 
 void append_unless_named(std::string& headers, std::string_view name, std::string_view line) {
-    if (!contains_ignoring_case(headers, name)) {
+    if (find_text(headers, name, 1, true) == -1) {
         headers += line;
     }
 }
@@ -19,7 +19,7 @@ void append_unless_named(std::string& headers, std::string_view name, std::strin
 }  // namespace
 
 bool is_post(std::string_view method) {
-    return to_lower_ascii(method) == "post";
+    return method.size() == 4 && find_text(method, "post", 1, true) == 1;
 }
 
 std::string request_method(const std::optional<std::string>& method) {
