@@ -55,8 +55,8 @@ bool list_header_lines(std::string_view headers, CurlList& list) {
                        [&list](const char* line) { return append_line(list, line); });
 }
 
-// Port 0 (no digits after the colon) means the service's default port, as on the original
-// platform; anything above 65535 names no port.
+// Port 0 (no digits after the colon) stands for the default port 80; anything above 65535
+// names no port.
 std::optional<unsigned> connect_port(const Address& address) {
     if (address.port == 0) {
         return 80;
