@@ -24,7 +24,15 @@ std::string publisher_address(const quvolo::IniFile& config) {
 }
 
 QString utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), text.size());
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The answer comes from the network: shown as plain text, never as markup.
+QMessageBox::StandardButton show_box(QMessageBox::Icon icon, const QString& text,
+                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
+    QMessageBox box(icon, QStringLiteral("Lumora自动更新"), text, buttons);
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 }  // namespace

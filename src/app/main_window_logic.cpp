@@ -57,7 +57,7 @@ void MainWindowLogic::load_catalogue_on_worker() {
     activity().show(GBK("游戏名 列表载入中..."));
     const std::string address = catalogue_address(services_.hosts.catalogue);
     services_.tasks.run_on_worker([this, address, generation](std::stop_token stop) {
-        const std::string answer = fetch_page(address, {}, {.stop = stop});
+        const std::string answer = fetch_page(address, {}, stoppable(stop));
         fill_game_lists(answer, catalogue_targets(), catalogue_generation_, generation, stop);
         if (catalogue_generation_.is_current(generation) && !stop.stop_requested()) {
             activity().show(GBK("游戏名 列表载入完成！"));
@@ -94,13 +94,14 @@ void MainWindowLogic::check_update_clicked() {
 void MainWindowLogic::check_for_update(bool report_latest) {
     const std::string address = version_service_address(services_.hosts.publisher);
     services_.tasks.run_on_worker([this, address, report_latest](std::stop_token stop) {
-        std::string answer = fetch_page(address, {}, {.stop = stop});
+        std::string answer = fetch_page(address, {}, stoppable(stop));
         if (stop.stop_requested()) {
             return;
         }
         services_.tasks.run_on_window([this, answer = std::move(answer), report_latest] {
-            handle_version_answer(answer, report_latest, services_.desktop, services_.program_dir,
-                                  services_.hosts);
+            handle_version_answer(answer, report_latest, services_.desktop, [this] {
+                start_updater(services_.program_dir, services_.hosts);
+            });
         });
     });
 }

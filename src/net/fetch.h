@@ -7,6 +7,7 @@
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quvolo {
 
@@ -32,6 +33,13 @@ struct FetchControl {
 // Each call makes one request on its own connection and keeps nothing afterwards, so any number
 // of threads may call at once. Redirects are not followed. A connection that breaks or stalls
 // after part of the body arrived gives that part.
+
+// The program's own requests: defaults everywhere, aborted by the token.
+inline FetchControl stoppable(std::stop_token stop) {
+    FetchControl control;
+    control.stop = std::move(stop);
+    return control;
+}
 
 // The body as text up to its first zero byte; empty on any failure.
 std::string fetch_page(std::string_view url, const FetchRequest& request = {},

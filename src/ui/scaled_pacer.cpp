@@ -17,7 +17,8 @@ bool ScaledPacer::pause(std::chrono::milliseconds duration, std::stop_token stop
     std::mutex mutex;
     std::condition_variable_any woken;
     std::unique_lock lock(mutex);
-    return !woken.wait_for(lock, stop, scaled, [] { return false; });
+    woken.wait_for(lock, stop, scaled, [] { return false; });
+    return !stop.stop_requested();
 }
 
 }  // namespace quvolo::ui

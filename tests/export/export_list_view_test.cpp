@@ -77,6 +77,10 @@ struct ReadBackCase {
     std::string expected_sheet_name;
 };
 
+void PrintTo(const ReadBackCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 std::vector<ReadBackCase> read_back_cases() {
     const std::string long_mixed = repeated("汉字ABC", 60);  // 300 characters
     std::vector<ReadBackCase> cases = {
@@ -243,6 +247,10 @@ struct RefusalCase {
     std::string reason_mentions;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Refusal : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusal, NothingIsWrittenAndTheReasonSaysWhy) {
@@ -320,6 +328,10 @@ struct WriteFailureCase {
     std::function<std::string(const TemporaryDirectory&)> prepare;
     std::function<void()> restrict_child;
 };
+
+void PrintTo(const WriteFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::vector<WriteFailureCase> write_failure_cases() {
     const auto no_restriction = [] {};

@@ -49,6 +49,10 @@ struct MenuItem {
     int columns;
 };
 
+void PrintTo(const MenuItem& item, std::ostream* os) {
+    *os << item.name;
+}
+
 std::vector<MenuItem> menu_items() {
     return {{"deals", export_deal_list, "成交量-", 8},
             {"open_offers", export_open_offer_list, "未交易订单-", 7}};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/app_services.h"
+#include "app/main_window_controls.h"
+#include "deals/deal_controls.h"
+#include "deals/deal_crawl_state.h"
+#include "selection/choice_loads.h"
+#include "selection/page_reader.h"
+#include "text/date_time.h"
+
+namespace quvolo {
+
+// The events of the deal tab and the comparison tab, as the window or the command line
+// delivers them on the window's thread. Network reads run on workers; the handlers return at
+// once.
+class DealTabHandlers {
+  public:
+    DealTabHandlers(MainWindowControls& controls, AppServices& services);
+
+    void game_chosen();
+    void area_chosen();
+    void type_chosen();
+    void server_chosen();
+
+    void crawl_clicked();
+    void day_changed();
+    void find_day_clicked();
+    void restore_clicked();
+    void header_clicked(int column);
+    void view_current_order_clicked();
+
+    void add_comparison_clicked();
+    void delete_comparison_clicked();
+    void clear_comparison_clicked();
+    void comparison_header_clicked(int column);
+
+    // For the deal list's export: false, after telling the user, while a crawl writes the list.
+    bool deal_list_free();
+
+    const DealCrawlState& crawl_state() const { return crawl_state_; }
+
+  private:
+    DealChoiceLists choice_lists();
+    DealFigureLabels figure_labels();
+    DealCrawlControls crawl_controls();
+    DealSummaryControls summary_controls();
+    ChoiceLoadEnvironment load_environment(std::stop_token stop);
+    PageReader page_reader() const;
+
+    MainWindowControls& controls_;
+    AppServices& services_;
+    DealChoiceTurns choice_turns_;
+    DealCrawlState crawl_state_;
+    DateTime chosen_day_;
+};
+
+}  // namespace quvolo
