@@ -1,5 +1,6 @@
 #include "export/export_list_view.h"
 
+#include <algorithm>
 #include <numeric>
 #include <optional>
 #include <unordered_map>
@@ -88,33 +89,24 @@ std::optional<std::string> refusal_of_rows(std::size_t rows) {
     return std::nullopt;
 }
 
-// Every step that can refuse; the reason, or nothing once the file is written.
-std::optional<std::string> write_list(const ui::ReportList& list, std::span<const int> columns,
-                                      bool use_columns, const std::string& file_path,
-                                      std::string_view sheet_name, bool use_sheet_name,
-                                      ui::ProgressBar* progress_bar) {
-    std::vector<int> chosen(columns.begin(), columns.end());
-    if (!use_columns) {
-        chosen.resize(static_cast<std::size_t>(std::max(list.column_count(), 0)));
-        std::iota(chosen.begin(), chosen.end(), 0);
+std::vector<int> columns_to_export(const ui::ReportList& list, std::span<const int> columns,
+                                   bool use_columns) {
+    if (use_columns) {
+        return {columns.begin(), columns.end()};
     }
-    if (auto refusal = refusal_of_columns(chosen, list.column_count())) {
-        return refusal;
-    }
-    const std::vector<ui::ReportRow> rows = list.rows();
-    if (auto refusal = refusal_of_rows(rows.size())) {
-        return refusal;
-    }
+    std::vector<int> every(static_cast<std::size_t>(std::max(list.column_count(), 0)));
+    std::iota(every.begin(), every.end(), 0);
+    return every;
+}
 
-    TextWorkbook book;
-    book.sheet_name = valid_sheet_name(use_sheet_name ? utf16_of_gbk(sheet_name) : u"Sheet1");
-    book.column_count = static_cast<int>(chosen.size());
-    book.cells.reserve((rows.size() + 1) * chosen.size());
+// The title row, then the rows; the reason a text cannot be stored, or nothing.
+std::optional<std::string> fill_cells(TextWorkbook& book, const std::vector<std::string>& titles,
+                                      const std::vector<ui::ReportRow>& rows,
+                                      const std::vector<int>& columns,
+                                      ui::ProgressBar* progress_bar) {
+    book.column_count = static_cast<int>(columns.size());
+    book.cells.reserve((rows.size() + 1) * columns.size());
     CellWriter cells(book);
-    std::vector<std::string> titles;
-    for (int column : chosen) {
-        titles.push_back(list.column_title(column));
-    }
     for (const std::string& title : titles) {
         if (auto refusal = cells.add(title)) {
             return refusal;
@@ -125,7 +117,7 @@ std::optional<std::string> write_list(const ui::ReportList& list, std::span<cons
     }
     for (std::size_t j = 0; j < rows.size(); ++j) {
         const ui::ReportRow& row = rows[j];
-        for (int column : chosen) {
+        for (int column : columns) {
             const auto at = static_cast<std::size_t>(column);
             if (auto refusal = cells.add(at < row.size() ? std::string_view(row[at]) : "")) {
                 return refusal;
@@ -135,7 +127,10 @@ std::optional<std::string> write_list(const ui::ReportList& list, std::span<cons
             progress_bar->set_position(static_cast<int>(j + 1));
         }
     }
+    return std::nullopt;
+}
 
+std::optional<std::string> write_book(TextWorkbook book, const std::string& file_path) {
     std::string file;
     {
         const std::string stream = biff8_workbook_stream(book);
@@ -150,6 +145,31 @@ std::optional<std::string> write_list(const ui::ReportList& list, std::span<cons
         return reason;
     }
     return std::nullopt;
+}
+
+// Every step that can refuse; the reason, or nothing once the file is written.
+std::optional<std::string> write_list(const ui::ReportList& list, std::span<const int> columns,
+                                      bool use_columns, const std::string& file_path,
+                                      std::string_view sheet_name, bool use_sheet_name,
+                                      ui::ProgressBar* progress_bar) {
+    const std::vector<int> chosen = columns_to_export(list, columns, use_columns);
+    if (auto refusal = refusal_of_columns(chosen, list.column_count())) {
+        return refusal;
+    }
+    const std::vector<ui::ReportRow> rows = list.rows();
+    if (auto refusal = refusal_of_rows(rows.size())) {
+        return refusal;
+    }
+    std::vector<std::string> titles;
+    for (int column : chosen) {
+        titles.push_back(list.column_title(column));
+    }
+    TextWorkbook book;
+    book.sheet_name = valid_sheet_name(use_sheet_name ? utf16_of_gbk(sheet_name) : u"Sheet1");
+    if (auto refusal = fill_cells(book, titles, rows, chosen, progress_bar)) {
+        return refusal;
+    }
+    return write_book(std::move(book), file_path);
 }
 
 }  // namespace
