@@ -7,16 +7,18 @@
 
 #include "app/hosts.h"
 
-namespace quvolo {
+namespace quvolo::demo {
+class DemoMarketplace;
+}
 
-class DemoHandle;
+namespace quvolo {
 
 // Where the program's services are, decided once at start.
 struct HostSetup {
     Hosts hosts;
     // Set when no hosts are configured: the demo marketplace runs in this process until the
     // setup is destroyed.
-    std::shared_ptr<DemoHandle> demo;
+    std::shared_ptr<demo::DemoMarketplace> demo;
     // A sentence for the user (status bar, stderr) when the demo marketplace is used; UTF-8.
     std::string note;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -7,11 +9,18 @@
 
 namespace quvolo::cli {
 
+// The options in front of the command name, for every command.
+struct GlobalOptions {
+    std::optional<std::filesystem::path> config;  // --config FILE
+    double pace = 1.0;                            // --pace F: scales every pause
+};
+
 // What a command gets: its own arguments (after its name) and where to write.
 struct CommandContext {
     std::vector<std::string> args;
     std::ostream& out;
     std::ostream& err;
+    GlobalOptions global;
 };
 
 // Exit codes shared by every command.

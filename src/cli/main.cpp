@@ -1,5 +1,7 @@
 #include <array>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,10 +12,15 @@
 namespace quvolo::cli {
 namespace {
 
-constexpr std::array<const Command*, 1> commands = {&fetch_command};
+constexpr std::array<const Command*, 2> commands = {&fetch_command, &catalogue_command};
 
 void print_usage(std::ostream& stream) {
-    stream << "usage: quvolo-cli [--help] COMMAND [ARGS...]\n\n"
+    stream << "usage: quvolo-cli [--help] [--config FILE] [--pace F] COMMAND [ARGS...]\n\n"
+              "  --config FILE  read the hosts from FILE instead of config.ini beside the program\n"
+              "                 (or $QUVOLO_CONFIG); without a [hosts] section the demo\n"
+              "                 marketplace is started in this process\n"
+              "  --pace F       scale every pause of the program by F (1 = its own pauses, 0 = "
+              "none)\n\n"
               "commands:\n";
     for (const Command* command : commands) {
         stream << "  " << command->name << "  " << command->summary << "\n";
@@ -30,8 +37,33 @@ const Command* find_command(std::string_view name) {
     return nullptr;
 }
 
-int run(const std::vector<std::string>& args) {
-    // Options in front of the command name are the program's own, for every command.
+// Reads the options in front of the command name; an error message when one is wrong.
+std::optional<std::string> take_global_options(std::vector<std::string>& args,
+                                               GlobalOptions& options) {
+    while (!args.empty() && (args[0] == "--config" || args[0] == "--pace")) {
+        if (args.size() < 2) {
+            return args[0] + " needs a value";
+        }
+        if (args[0] == "--config") {
+            options.config = args[1];
+        } else {
+            char* end = nullptr;
+            options.pace = std::strtod(args[1].c_str(), &end);
+            if (end == args[1].c_str() || *end != '\0' || !(options.pace >= 0)) {
+                return "--pace needs a number of 0 or more, got " + args[1];
+            }
+        }
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    return std::nullopt;
+}
+
+int run(std::vector<std::string> args) {
+    GlobalOptions global;
+    if (const auto error = take_global_options(args, global)) {
+        std::cerr << "quvolo-cli: " << *error << "\n";
+        return exit_usage;
+    }
     if (args.empty()) {
         print_usage(std::cerr);
         return exit_usage;
@@ -56,7 +88,7 @@ int run(const std::vector<std::string>& args) {
         std::cout << command->usage;
         return exit_ok;
     }
-    CommandContext context{std::move(command_args), std::cout, std::cerr};
+    CommandContext context{std::move(command_args), std::cout, std::cerr, global};
     return command->run(context);
 }
 

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+
 #include "app/catalogue.h"
+#include "app/start_up.h"
+#include "demo/demo_marketplace.h"
+#include "net/fetch.h"
 #include "text/codepage.h"
 #include "ui/memory_list_box.h"
 
@@ -68,6 +74,38 @@ TEST(Catalogue, ASupersededLoadWritesNothing) {
     lists.generations.begin();
     fill_game_lists(utf8_to_gbk(kTwoGroups), lists.targets(), lists.generations, older, {});
     EXPECT_EQ(lists.lists[0].count(), 0);
+}
+
+TEST(Catalogue, TheDemoMarketplacesWholeCatalogueArrivesPaired) {
+    const auto config = std::filesystem::temp_directory_path() / "quvolo_no_hosts.ini";
+    std::filesystem::remove(config);
+    const HostSetup setup = set_up_hosts(config);
+    ASSERT_TRUE(setup.demo);
+    EXPECT_FALSE(setup.note.empty());
+
+    EightLists lists;
+    const std::string answer = fetch_page(catalogue_address(setup.hosts.catalogue));
+    fill_game_lists(answer, lists.targets(), lists.generations, lists.generations.begin(), {});
+    const int games = lists.lists[0].count();
+    EXPECT_GT(games, 1000);
+    for (const auto& list : lists.lists) {
+        EXPECT_EQ(list.count(), games);
+    }
+    std::set<std::string> ids;
+    for (int i = 0; i < games; ++i) {
+        EXPECT_FALSE(lists.lists[0].item(i).empty());
+        ids.insert(lists.lists[1].item(i));
+    }
+    EXPECT_EQ(static_cast<int>(ids.size()), games) << "identifiers are unique";
+}
+
+TEST(HostSetup, ConfiguredHostsNeverStartTheDemo) {
+    const auto config = std::filesystem::temp_directory_path() / "quvolo_hosts.ini";
+    std::ofstream(config) << "[hosts]\ncatalogue=http://127.0.0.1:9\n";
+    const HostSetup setup = set_up_hosts(config);
+    EXPECT_FALSE(setup.demo);
+    EXPECT_EQ(setup.hosts.catalogue, "http://127.0.0.1:9");
+    std::filesystem::remove(config);
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#include "cli/cli_session.h"
+
+#include <unistd.h>
+
+#include "demo/demo_marketplace.h"
+
+namespace quvolo::cli {
+namespace {
+
+std::filesystem::path program_dir() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path() : self.parent_path();
+}
+
+}  // namespace
+
+CliSession::CliSession(const CommandContext& context)
+    : setup(set_up_hosts(choose_config_path(program_dir(), context.global.config))),
+      desktop(context.err),
+      pacer(context.global.pace),
+      services{setup.hosts, program_dir(), desktop, pacer, tasks, appearance} {
+    if (!setup.note.empty()) {
+        context.err << setup.note << "\n";
+    }
+}
+
+}  // namespace quvolo::cli
