@@ -10,6 +10,38 @@
 
 namespace quvolo {
 
+DealChoiceLists deal_choice_lists(DealTabControls& tab) {
+    return {{tab.游戏列表_游戏名_显, tab.游戏列表_游戏名_编号},
+            {tab.商品类型_类型_显, tab.商品类型_类型_隐},
+            {tab.游戏分区_大区_显, tab.游戏分区_大区_隐},
+            {tab.游戏伺服_服务器_显, tab.游戏伺服_服务器_隐}};
+}
+
+DealFigureLabels deal_figure_labels(DealTabControls& tab) {
+    return {tab.标签_交易笔数, tab.标签_交易总金额, tab.标签_最低价,  tab.标签_最高价,
+            tab.标签_最低单价, tab.标签_最高单价,   tab.标签_平均单价};
+}
+
+DealCrawlControls deal_crawl_controls(MainWindowControls& controls) {
+    DealTabControls& tab = controls.deal;
+    return {deal_choice_lists(tab),
+            tab.查询目标,
+            tab.成交信息,
+            tab.总合_隐,
+            tab.单价_隐,
+            tab.成交信息复制,
+            deal_figure_labels(tab),
+            {tab.透明标签_量副, tab.透明标签_总副, tab.透明标签_低金, tab.透明标签_高金,
+             tab.透明标签_低单, tab.透明标签_高单, tab.透明标签_平均},
+            {controls.状态, controls.状态条1}};
+}
+
+DayFilterControls day_filter_controls(MainWindowControls& controls) {
+    DealTabControls& tab = controls.deal;
+    return {tab.成交信息, tab.成交信息复制, tab.成交信息复制1,
+            tab.总合_隐3, tab.单价_隐3,     deal_crawl_controls(controls).summary()};
+}
+
 DealTabHandlers::DealTabHandlers(MainWindowControls& controls, AppServices& services)
     : controls_(controls), services_(services), chosen_day_(controls.deal.日期框1.date()) {}
 
@@ -21,67 +53,33 @@ PageReader DealTabHandlers::page_reader() const {
     };
 }
 
-DealChoiceLists DealTabHandlers::choice_lists() {
-    DealTabControls& c = controls_.deal;
-    return {{c.游戏列表_游戏名_显, c.游戏列表_游戏名_编号},
-            {c.商品类型_类型_显, c.商品类型_类型_隐},
-            {c.游戏分区_大区_显, c.游戏分区_大区_隐},
-            {c.游戏伺服_服务器_显, c.游戏伺服_服务器_隐}};
-}
-
-DealFigureLabels DealTabHandlers::figure_labels() {
-    DealTabControls& c = controls_.deal;
-    return {c.标签_交易笔数, c.标签_交易总金额, c.标签_最低价,  c.标签_最高价,
-            c.标签_最低单价, c.标签_最高单价,   c.标签_平均单价};
-}
-
-DealCrawlControls DealTabHandlers::crawl_controls() {
-    DealTabControls& c = controls_.deal;
-    return {choice_lists(),
-            c.查询目标,
-            c.成交信息,
-            c.总合_隐,
-            c.单价_隐,
-            c.成交信息复制,
-            figure_labels(),
-            {c.透明标签_量副, c.透明标签_总副, c.透明标签_低金, c.透明标签_高金, c.透明标签_低单,
-             c.透明标签_高单, c.透明标签_平均},
-            {controls_.状态, controls_.状态条1}};
-}
-
-DealSummaryControls DealTabHandlers::summary_controls() {
-    return crawl_controls().summary();
-}
-
 ChoiceLoadEnvironment DealTabHandlers::load_environment(std::stop_token stop) {
-    return {services_.hosts.catalogue,
-            services_.hosts.trading,
-            page_reader(),
-            {controls_.状态, controls_.状态条1},
-            services_.pacer,
-            std::move(stop)};
+    return {services_.hosts.catalogue,           services_.hosts.trading, page_reader(),
+            {controls_.状态, controls_.状态条1}, services_.pacer,         std::move(stop)};
 }
 
 void DealTabHandlers::game_chosen() {
     const GameLoadTurns held = begin_game_load(choice_turns_);
     services_.tasks.run_on_worker([this, held](std::stop_token stop) {
-        load_areas_and_goods_types(choice_lists(), choice_turns_, held, load_environment(stop));
+        load_areas_and_goods_types(deal_choice_lists(controls_.deal), choice_turns_, held,
+                                   load_environment(stop));
     });
 }
 
 void DealTabHandlers::area_chosen() {
     const std::uint64_t held = begin_area_load(choice_turns_);
     services_.tasks.run_on_worker([this, held](std::stop_token stop) {
-        load_servers(choice_lists(), choice_turns_, held, load_environment(stop));
+        load_servers(deal_choice_lists(controls_.deal), choice_turns_, held,
+                     load_environment(stop));
     });
 }
 
 void DealTabHandlers::type_chosen() {
-    choice_lists().types.follow_choice();
+    deal_choice_lists(controls_.deal).types.follow_choice();
 }
 
 void DealTabHandlers::server_chosen() {
-    choice_lists().servers.follow_choice();
+    deal_choice_lists(controls_.deal).servers.follow_choice();
 }
 
 void DealTabHandlers::crawl_clicked() {
@@ -90,7 +88,7 @@ void DealTabHandlers::crawl_clicked() {
         return;
     }
     services_.tasks.run_on_worker([this](std::stop_token stop) {
-        crawl_deals(crawl_controls(), crawl_state_,
+        crawl_deals(deal_crawl_controls(controls_), crawl_state_,
                     {services_.hosts.trading, page_reader(), services_.desktop, services_.pacer,
                      std::move(stop)});
     });
@@ -108,15 +106,13 @@ void DealTabHandlers::find_day_clicked() {
     if (!deal_list_free()) {
         return;
     }
-    DealTabControls& c = controls_.deal;
-    filter_deals_by_date({c.成交信息, c.成交信息复制, c.成交信息复制1, c.总合_隐3, c.单价_隐3,
-                          summary_controls()},
-                         chosen_day_, services_.desktop, local_now);
+    filter_deals_by_date(day_filter_controls(controls_), chosen_day_, services_.desktop, local_now);
 }
 
 void DealTabHandlers::restore_clicked() {
     if (deal_list_free()) {
-        restore_deal_query(crawl_controls().snapshot(), crawl_state_, services_.desktop);
+        restore_deal_query(deal_crawl_controls(controls_).snapshot(), crawl_state_,
+                           services_.desktop);
     }
 }
 
@@ -132,8 +128,8 @@ void DealTabHandlers::view_current_order_clicked() {
 
 void DealTabHandlers::add_comparison_clicked() {
     if (deal_list_free()) {
-        add_comparison_row(controls_.comparison.统计列表, controls_.deal.成交信息, figure_labels(),
-                           services_.desktop, local_now);
+        add_comparison_row(controls_.comparison.统计列表, controls_.deal.成交信息,
+                           deal_figure_labels(controls_.deal), services_.desktop, local_now);
     }
 }
 

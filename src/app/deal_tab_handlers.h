@@ -10,6 +10,12 @@
 
 namespace quvolo {
 
+// The deal tab's controls in the groups the deal logic takes.
+DealChoiceLists deal_choice_lists(DealTabControls& tab);
+DealFigureLabels deal_figure_labels(DealTabControls& tab);
+DealCrawlControls deal_crawl_controls(MainWindowControls& controls);
+DayFilterControls day_filter_controls(MainWindowControls& controls);
+
 // The events of the deal tab and the comparison tab, as the window or the command line
 // delivers them on the window's thread. Network reads run on workers; the handlers return at
 // once.
@@ -40,10 +46,6 @@ class DealTabHandlers {
     const DealCrawlState& crawl_state() const { return crawl_state_; }
 
   private:
-    DealChoiceLists choice_lists();
-    DealFigureLabels figure_labels();
-    DealCrawlControls crawl_controls();
-    DealSummaryControls summary_controls();
     ChoiceLoadEnvironment load_environment(std::stop_token stop);
     PageReader page_reader() const;
 
