@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <algorithm>
 #include <filesystem>

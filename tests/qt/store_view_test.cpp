@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QTreeView>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "event_wait.h"
@@ -54,6 +56,10 @@ TEST(ReportListView, WorkerRowsReachTheViewInOrder) {
         for (int n = 1; n <= kRows; ++n) {
             const int row = store.insert_row(0, std::to_string(n));
             store.set_cell(row, 1, GBK("第") + std::to_string(n));
+            if (n % 16 == 0) {
+                // Lets the window draw while the rows are still coming.
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            }
         }
         tasks.run_on_window([&] {
             rows_when_done = view->shown_row_count();
@@ -71,6 +77,23 @@ TEST(ReportListView, WorkerRowsReachTheViewInOrder) {
         EXPECT_GE(picture.size(), previous);
         previous = static_cast<int>(picture.size());
     }
+}
+
+// The worst moment for a write: the window has read the store and is still drawing it.
+TEST(ReportListView, WriteDuringARedrawIsDrawnToo) {
+    ui::MemoryReportList store({{"n", 40}});
+    QTreeView tree;
+    auto* view = new ReportListView(store, tree);
+    bool wrote = false;
+    QObject::connect(tree.model(), &QAbstractItemModel::modelReset, &tree, [&] {
+        if (!wrote) {
+            wrote = true;
+            std::jthread([&] { store.insert_row(0, "second"); });
+        }
+    });
+    store.insert_row(0, "first");
+    EXPECT_TRUE(process_events_until([&] { return view->shown_row_count() == 2; },
+                                     std::chrono::seconds(5)));
 }
 
 TEST(ReportListView, KeepsTheSelectedRowWhenRowsArriveAbove) {
@@ -149,7 +172,11 @@ TEST(StoreViews, UserInputGoesBackToTheStore) {
     ui::MemoryEditBox edit_store;
     QLineEdit edit;
     new EditBoxView(edit_store, edit);
-    QTest::keyClicks(&edit, QStringLiteral("天堂2"));
+    // Chinese text arrives through the input method, the rest as key presses.
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("天堂"));
+    QCoreApplication::sendEvent(&edit, &composed);
+    QTest::keyClicks(&edit, QStringLiteral("2"));
     EXPECT_EQ(edit_store.text(), GBK("天堂2"));
     QCoreApplication::processEvents();
     EXPECT_EQ(edit.text(), QStringLiteral("天堂2"));

@@ -1,0 +1,82 @@
+#include "qt/query_tab_parts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt/list_box_view.h"
+#include "qt/report_list_view.h"
+#include "qt/widget_factory.h"
+
+namespace quvolo::qt {
+
+QLayout* game_filter_column(QLabel* caption, const GameFilterWidgets& widgets, QueryTab tab,
+                            MainWindowLogic& logic) {
+    QObject::connect(widgets.letter_view, &DropDownView::chosen, widgets.letters,
+                     [&logic, tab] { logic.letter_chosen(tab); });
+    QObject::connect(widgets.search, &QPushButton::clicked, widgets.search,
+                     [&logic, tab] { logic.keyword_search_clicked(tab); });
+    on_focus_in(widgets.keyword, [&logic, tab] { logic.keyword_box_focused(tab); });
+
+    widgets.search->setFixedWidth(36);
+    widgets.keyword->setPlaceholderText(QStringLiteral("关键字"));
+    auto* search_row = new QHBoxLayout();
+    search_row->setSpacing(3);
+    search_row->addWidget(widgets.keyword, 1);
+    search_row->addWidget(widgets.search);
+
+    auto* column = new QVBoxLayout();
+    column->setSpacing(3);
+    QFont font = caption->font();
+    font.setBold(true);
+    caption->setFont(font);
+    column->addWidget(caption);
+    column->addWidget(widgets.letters);
+    column->addSpacing(8);
+    column->addLayout(search_row);
+    column->addStretch(1);
+    return column;
+}
+
+QGridLayout* figure_grid(const std::vector<Figure>& figures, int per_row) {
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    constexpr int kCellsPerFigure = 4;  // caption, value, holder, gap
+    for (int index = 0; index < static_cast<int>(figures.size()); ++index) {
+        const Figure& figure = figures[index];
+        const int row = index / per_row;
+        const int column = (index % per_row) * kCellsPerFigure;
+        figure.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(figure.caption, row, column);
+        grid->addWidget(figure.value, row, column + 1);
+        if (figure.holder != nullptr) {
+            figure.holder->setToolTip(QStringLiteral("全部成交"));
+            grid->addWidget(figure.holder, row, column + 2);
+        }
+    }
+    for (int slot = 0; slot < per_row; ++slot) {
+        grid->setColumnStretch(slot * kCellsPerFigure + 1, 1);
+        grid->setColumnMinimumWidth(slot * kCellsPerFigure + 3, 12);
+    }
+    return grid;
+}
+
+QMenu* attach_context_menu(ReportListView& list, const char* name,
+                           std::initializer_list<const char*> items, QWidget* parent) {
+    auto* menu = new QMenu(QString::fromUtf8(name), parent);
+    menu->setObjectName(QString::fromUtf8(name));
+    for (const char* item : items) {
+        menu->addAction(QString::fromUtf8(item))->setObjectName(QString::fromUtf8(item));
+    }
+    QObject::connect(&list, &ReportListView::context_menu_requested, menu,
+                     [menu](const QPoint& where) { menu->popup(where); });
+    return menu;
+}
+
+}  // namespace quvolo::qt
