@@ -12,7 +12,8 @@
 namespace quvolo::cli {
 namespace {
 
-constexpr std::array<const Command*, 2> commands = {&fetch_command, &catalogue_command};
+constexpr std::array<const Command*, 3> commands = {&fetch_command, &catalogue_command,
+                                                    &deals_command};
 
 void print_usage(std::ostream& stream) {
     stream << "usage: quvolo-cli [--help] [--config FILE] [--pace F] COMMAND [ARGS...]\n\n"

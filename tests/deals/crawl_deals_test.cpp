@@ -3,39 +3,9 @@
 #include "deal_fixtures.h"
 #include "deals/crawl_deals.h"
 #include "deals/deal_page.h"
-#include "ui/scaled_pacer.h"
-#include "ui/scripted_desktop.h"
 
 namespace quvolo::testing {
 namespace {
-
-constexpr const char* kHost = "http://trade.test";
-const DateTime kFinishedAt{2024, 1, 6, 9, 30, 0};
-
-FixtureDeal deal(std::string name, std::string price, std::string unit_price) {
-    FixtureDeal d;
-    d.name = std::move(name);
-    d.price = std::move(price);
-    d.unit_price = std::move(unit_price);
-    return d;
-}
-
-std::string page_address(int page, const DealQueryIds& ids = {"101"}) {
-    return deal_list_address(kHost, ids, page);
-}
-
-struct CrawlRig : DealTabRig {
-    FixturePages pages;
-    ui::ScriptedDesktop desktop;
-    ui::ScaledPacer pacer{0};
-    DealCrawlState state;
-
-    void run(std::stop_token stop = {}) {
-        state.claim();
-        crawl_deals(DealTabRig::crawl(), state,
-                    {kHost, pages.reader(), desktop, pacer, stop, [] { return kFinishedAt; }});
-    }
-};
 
 TEST(CrawlDeals, ReadsEveryPageAndPutsTheLastReadOnTopNumberedDownToOne) {
     CrawlRig rig;

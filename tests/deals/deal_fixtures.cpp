@@ -81,4 +81,28 @@ std::vector<std::string> DealTabRig::figure_texts() {
     return texts;
 }
 
+FixtureDeal deal(std::string name, std::string price, std::string unit_price) {
+    FixtureDeal d;
+    d.name = std::move(name);
+    d.price = std::move(price);
+    d.unit_price = std::move(unit_price);
+    return d;
+}
+
+std::string page_address(int page, const DealQueryIds& ids) {
+    return deal_list_address(kHost, ids, page);
+}
+
+void CrawlRig::run(std::stop_token stop) {
+    state.claim();
+    crawl_deals(DealTabRig::crawl(), state,
+                {kHost, pages.reader(), desktop, pacer, stop, [] { return kFinishedAt; }});
+}
+
+void CrawlRig::crawl_one_page(const std::vector<FixtureDeal>& deals) {
+    choose_game("星河", "101");
+    pages.add(page_address(1), deal_page(deals, 1, static_cast<int>(deals.size())));
+    run();
+}
+
 }  // namespace quvolo::testing

@@ -8,8 +8,12 @@
 
 #include "app/deal_tab_handlers.h"
 #include "app/main_window_controls.h"
+#include "deals/crawl_deals.h"
 #include "deals/deal_controls.h"
+#include "deals/deal_page.h"
 #include "selection/page_reader.h"
+#include "ui/scaled_pacer.h"
+#include "ui/scripted_desktop.h"
 
 namespace quvolo::testing {
 
@@ -56,6 +60,24 @@ struct DealTabRig {
     void choose_game(std::string_view name_utf8, std::string_view id);
     // The seven figure captions, UTF-8, in the order of DealFigureLabels.
     std::vector<std::string> figure_texts();
+};
+
+inline constexpr const char* kHost = "http://trade.test";
+inline const DateTime kFinishedAt{2024, 1, 6, 9, 30, 0};
+
+FixtureDeal deal(std::string name, std::string price, std::string unit_price);
+std::string page_address(int page, const DealQueryIds& ids = {"101"});
+
+// Crawls pages of a table on the rig's controls with no pauses.
+struct CrawlRig : DealTabRig {
+    FixturePages pages;
+    ui::ScriptedDesktop desktop;
+    ui::ScaledPacer pacer{0};
+    DealCrawlState state;
+
+    void run(std::stop_token stop = {});
+    // Game "星河" (id 101) with one page of the given deals.
+    void crawl_one_page(const std::vector<FixtureDeal>& deals);
 };
 
 }  // namespace quvolo::testing

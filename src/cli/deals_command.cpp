@@ -1,0 +1,276 @@
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/catalogue.h"
+#include "app/deal_tab_handlers.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/json_text.h"
+#include "net/fetch.h"
+#include "text/codepage.h"
+
+namespace quvolo::cli {
+namespace {
+
+constexpr std::string_view deals_usage =
+    "usage: quvolo-cli [--config FILE] [--pace F] deals --game NAME|id:ID [--area NAME]\n"
+    "                  [--server NAME] [--type NAME] [--day YYYY-MM-DD] [--json]\n\n"
+    "Chooses the game, goods type, area and server as a user of the deal tab would, reads\n"
+    "every recent completed deal and prints the deal list and its seven figures as the window\n"
+    "shows them. Names are the shown texts (UTF-8); a choice left out means all.\n\n"
+    "  --game NAME|id:ID  the game by its shown name, or by its identifier\n"
+    "  --area NAME        the area\n"
+    "  --server NAME      the server of that area\n"
+    "  --type NAME        the goods type\n"
+    "  --day YYYY-MM-DD   then narrow the list to the deals of that day\n"
+    "  --json             one JSON object: target, columns, rows, figures, status\n\n"
+    "An unknown name exits with 2 and names the choices there are.\n";
+
+struct DealsOptions {
+    std::string game;
+    std::optional<std::string> area, server, type, day;
+    bool json = false;
+};
+
+std::optional<std::string> parse(const std::vector<std::string>& args, DealsOptions& options) {
+    const std::pair<std::string_view, std::function<void(const std::string&)>> valued[] = {
+        {"--game", [&](const std::string& v) { options.game = v; }},
+        {"--area", [&](const std::string& v) { options.area = v; }},
+        {"--server", [&](const std::string& v) { options.server = v; }},
+        {"--type", [&](const std::string& v) { options.type = v; }},
+        {"--day", [&](const std::string& v) { options.day = v; }},
+    };
+    for (std::size_t at = 0; at < args.size(); ++at) {
+        if (args[at] == "--json") {
+            options.json = true;
+            continue;
+        }
+        bool known = false;
+        for (const auto& [name, take] : valued) {
+            if (args[at] == name) {
+                if (at + 1 == args.size()) {
+                    return args[at] + " needs a value";
+                }
+                take(args[++at]);
+                known = true;
+                break;
+            }
+        }
+        if (!known) {
+            return "unknown option " + args[at];
+        }
+    }
+    if (options.game.empty()) {
+        return std::string("--game is needed");
+    }
+    return std::nullopt;
+}
+
+std::optional<DateTime> parse_day(const std::string& text) {
+    DateTime day;
+    char rest = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &day.year, &day.month, &day.day, &rest) != 3 ||
+        day.month < 1 || day.month > 12 || day.day < 1 || day.day > 31) {
+        return std::nullopt;
+    }
+    return day;
+}
+
+// Chooses the item whose text (UTF-8 wanted) is in items; an error naming the items otherwise.
+std::optional<std::string> choose(ui::ListBox& shown, const ui::ListBox& searched,
+                                  const std::string& wanted_utf8, std::string_view what) {
+    const std::string wanted = utf8_to_gbk(wanted_utf8);
+    for (int i = 0; i < searched.count(); ++i) {
+        if (searched.item(i) == wanted) {
+            shown.select(i);
+            return std::nullopt;
+        }
+    }
+    std::string message = "no " + std::string(what) + " \"" + wanted_utf8 + "\"; ";
+    if (searched.count() == 0) {
+        return message + "there is none to choose from";
+    }
+    message += "the choices are:";
+    for (int i = 0; i < searched.count(); ++i) {
+        message += "\n  " + gbk_to_utf8(searched.item(i));
+    }
+    return message;
+}
+
+// Makes the choices of the options through the deal tab's handlers, as clicks would.
+std::optional<std::string> make_choices(const DealsOptions& options, DealTabControls& tab,
+                                        DealTabHandlers& handlers) {
+    std::optional<std::string> error;
+    if (options.game.starts_with("id:")) {
+        error = choose(tab.游戏列表_游戏名_显, tab.游戏列表_游戏名_编号, options.game.substr(3),
+                       "game with the identifier");
+    } else {
+        error = choose(tab.游戏列表_游戏名_显, tab.游戏列表_游戏名_显, options.game, "game");
+    }
+    if (error) {
+        return error;
+    }
+    handlers.game_chosen();
+    if (options.type) {
+        if ((error =
+                 choose(tab.商品类型_类型_显, tab.商品类型_类型_显, *options.type, "goods type"))) {
+            return error;
+        }
+        handlers.type_chosen();
+    }
+    if (options.area) {
+        if ((error = choose(tab.游戏分区_大区_显, tab.游戏分区_大区_显, *options.area, "area"))) {
+            return error;
+        }
+        handlers.area_chosen();
+    }
+    if (options.server) {
+        if ((error = choose(tab.游戏伺服_服务器_显, tab.游戏伺服_服务器_显, *options.server,
+                            "server"))) {
+            return error;
+        }
+        handlers.server_chosen();
+    }
+    return std::nullopt;
+}
+
+struct Figure {
+    const char* name;     // the label's own name
+    const char* caption;  // the fixed caption beside it
+    const ui::Label& label;
+};
+
+std::vector<Figure> figures(const DealTabControls& tab) {
+    return {{"标签_交易笔数", "交易量", tab.标签_交易笔数},
+            {"标签_交易总金额", "总成交", tab.标签_交易总金额},
+            {"标签_最低价", "最低金额", tab.标签_最低价},
+            {"标签_最高价", "最高金额", tab.标签_最高价},
+            {"标签_最低单价", "最低单价", tab.标签_最低单价},
+            {"标签_最高单价", "最高单价", tab.标签_最高单价},
+            {"标签_平均单价", "平均单价", tab.标签_平均单价}};
+}
+
+void print_json(std::ostream& out, const MainWindowControls& controls) {
+    const DealTabControls& tab = controls.deal;
+    const ui::ReportList& deals = tab.成交信息;
+    out << "{\"target\": " << json_string(tab.查询目标.caption()) << ",\n \"columns\": [";
+    for (int column = 0; column < deals.column_count(); ++column) {
+        out << (column ? ", " : "") << json_string(deals.column_title(column));
+    }
+    out << "],\n \"rows\": [";
+    const auto rows = deals.rows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        out << (row ? ",\n  [" : "\n  [");
+        for (std::size_t column = 0; column < rows[row].size(); ++column) {
+            out << (column ? ", " : "") << json_string(rows[row][column]);
+        }
+        out << "]";
+    }
+    out << (rows.empty() ? "],\n" : "\n ],\n") << " \"figures\": {";
+    bool first = true;
+    for (const Figure& figure : figures(tab)) {
+        out << (first ? "" : ", ") << "\"" << figure.name
+            << "\": " << json_string(figure.label.caption());
+        first = false;
+    }
+    out << "},\n \"status\": [";
+    for (int part = 0; part < ui::MemoryStatusBar::kParts; ++part) {
+        out << (part ? ", " : "") << json_string(controls.状态条1.part(part));
+    }
+    out << "]}\n";
+}
+
+// A GBK double-byte character takes two columns on a terminal, as it takes two bytes.
+std::string padded(const std::string& gbk, std::size_t width) {
+    return gbk_to_utf8(gbk) + std::string(width > gbk.size() ? width - gbk.size() : 0, ' ');
+}
+
+void print_table(std::ostream& out, const MainWindowControls& controls) {
+    const DealTabControls& tab = controls.deal;
+    const ui::ReportList& deals = tab.成交信息;
+    const auto rows = deals.rows();
+    std::vector<std::size_t> widths;
+    for (int column = 0; column < deals.column_count(); ++column) {
+        widths.push_back(deals.column_title(column).size());
+    }
+    for (const auto& row : rows) {
+        for (std::size_t column = 0; column < row.size() && column < widths.size(); ++column) {
+            widths[column] = std::max(widths[column], row[column].size());
+        }
+    }
+    const auto print_row = [&](const std::vector<std::string>& cells) {
+        for (std::size_t column = 0; column < cells.size() && column < widths.size(); ++column) {
+            out << (column ? "  " : "")
+                << (column + 1 == widths.size() ? gbk_to_utf8(cells[column])
+                                                : padded(cells[column], widths[column]));
+        }
+        out << "\n";
+    };
+    out << "查询目标: " << gbk_to_utf8(tab.查询目标.caption()) << "\n\n";
+    std::vector<std::string> titles;
+    for (int column = 0; column < deals.column_count(); ++column) {
+        titles.push_back(deals.column_title(column));
+    }
+    print_row(titles);
+    for (const auto& row : rows) {
+        print_row(row);
+    }
+    out << "\n";
+    for (const Figure& figure : figures(tab)) {
+        out << padded(utf8_to_gbk(figure.caption), 10) << gbk_to_utf8(figure.label.caption())
+            << "\n";
+    }
+    out << "\n";
+    for (int part = 0; part < ui::MemoryStatusBar::kParts; ++part) {
+        out << gbk_to_utf8(controls.状态条1.part(part)) << "\n";
+    }
+}
+
+int run_deals(const CommandContext& context) {
+    DealsOptions options;
+    if (std::optional<std::string> error = parse(context.args, options)) {
+        context.err << "quvolo-cli deals: " << *error << "\n" << deals_usage;
+        return exit_usage;
+    }
+    std::optional<DateTime> day;
+    if (options.day && !(day = parse_day(*options.day))) {
+        context.err << "quvolo-cli deals: --day needs YYYY-MM-DD, got " << *options.day << "\n";
+        return exit_usage;
+    }
+    CliSession session(context);
+    MainWindowControls& controls = session.controls;
+    ui::LoadGeneration generations;
+    fill_game_lists(fetch_page(catalogue_address(session.setup.hosts.catalogue)),
+                    {controls.deal.game_lists(), controls.monitor.game_lists()}, generations,
+                    generations.begin(), {});
+
+    DealTabHandlers handlers(controls, session.services);
+    if (std::optional<std::string> error = make_choices(options, controls.deal, handlers)) {
+        context.err << "quvolo-cli deals: " << *error << "\n";
+        return exit_usage;
+    }
+    handlers.crawl_clicked();
+    if (day) {
+        controls.deal.日期框1.set_date(*day);
+        handlers.day_changed();
+        handlers.find_day_clicked();
+    }
+    if (options.json) {
+        print_json(context.out, controls);
+    } else {
+        print_table(context.out, controls);
+    }
+    return exit_ok;
+}
+
+}  // namespace
+
+const Command deals_command{"deals",
+                            "every recent completed deal of a game, area, server and goods "
+                            "type, with its figures",
+                            deals_usage, run_deals};
+
+}  // namespace quvolo::cli
