@@ -99,9 +99,13 @@ QWidget* monitor_panel(MonitorTabControls& c, QWidget* page) {
                make_static_label("标签29", "大于", panel),
                make_edit_box(CONTROL(c, 编辑框_价格大于), panel));
 
-    grid->addWidget(make_drop_down(CONTROL(c, 组合框_监控时间), panel), 0, 4, 1, 2);
+    QComboBox* interval = make_drop_down(CONTROL(c, 组合框_监控时间), panel);
+    interval->setPlaceholderText(QStringLiteral("监控间隔"));
+    QComboBox* alarm = make_drop_down(CONTROL(c, 组合框_报警模式), panel);
+    alarm->setPlaceholderText(QStringLiteral("报警方式"));
+    grid->addWidget(interval, 0, 4, 1, 2);
     grid->addWidget(make_static_label("标签25", "报警模式", panel), 1, 4, Qt::AlignRight);
-    grid->addWidget(make_drop_down(CONTROL(c, 组合框_报警模式), panel), 1, 5);
+    grid->addWidget(alarm, 1, 5);
 
     QPushButton* watch = make_button(CONTROL(c, 超级按钮_监控), panel);
     watch->setMinimumHeight(44);

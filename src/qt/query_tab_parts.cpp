@@ -23,6 +23,7 @@ QLayout* game_filter_column(QLabel* caption, const GameFilterWidgets& widgets, Q
                      [&logic, tab] { logic.keyword_search_clicked(tab); });
     on_focus_in(widgets.keyword, [&logic, tab] { logic.keyword_box_focused(tab); });
 
+    widgets.letters->setPlaceholderText(QStringLiteral("按字母选择"));
     widgets.search->setFixedWidth(36);
     widgets.keyword->setPlaceholderText(QStringLiteral("关键字"));
     auto* search_row = new QHBoxLayout();

@@ -84,6 +84,11 @@ QLayout* chart_column(RankingTabControls& c, QWidget* page) {
     picture->setFrameShape(QFrame::StyledPanel);
     new PictureBoxView(c.图片框_变化图缩, *picture);
     QPushButton* enlarge = make_button(CONTROL(c, 超级按钮_点击查看大图), page);
+    // Its caption stands one character a line with empty lines between: a smaller font lets
+    // all eleven lines fit beside the picture.
+    QFont small = enlarge->font();
+    small.setPixelSize(11);
+    enlarge->setFont(small);
     enlarge->setFixedSize(34, 160);
     auto* chart = new QHBoxLayout();
     chart->addWidget(picture);
@@ -95,12 +100,13 @@ QLayout* chart_column(RankingTabControls& c, QWidget* page) {
     column->addWidget(make_static_label(
         "标签35", "通过图表，我们可以很清楚看到各大热门网游名次变化的曲线!", page));
     column->addLayout(chart);
+    column->addStretch(1);
     return column;
 }
 
 QLayout* window_buttons_column(RankingTabControls& c, QWidget* page) {
     auto* column = new QVBoxLayout();
-    column->addStretch(1);
+    column->addSpacing(40);
     for (QPushButton* button : {make_button(CONTROL(c, 超级按钮_打开Tovana交易行情), page),
                                 make_button(CONTROL(c, 超级按钮_Ketzal交易), page),
                                 make_button(CONTROL(c, 超级按钮_Tovana总排行), page)}) {

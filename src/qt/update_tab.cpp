@@ -43,7 +43,9 @@ QLayout* controls_column(UpdateTabControls& c, MainWindowLogic& logic, QWidget* 
     column->addWidget(make_label(CONTROL(c, 标签40), page));
     column->addWidget(hue_up);
     column->addWidget(hue_down);
-    column->addWidget(make_label(CONTROL(c, 标签37), page));
+    QLabel* note = make_label(CONTROL(c, 标签37), page);
+    note->setWordWrap(true);
+    column->addWidget(note);
     column->addStretch(1);
     return column;
 }
@@ -74,10 +76,13 @@ QWidget* build_update_tab(UpdateTabControls& c, MainWindowLogic& logic) {
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
 
+    auto* controls = new QWidget(page);
+    controls->setFixedWidth(300);
+    controls->setLayout(controls_column(c, logic, controls));
+
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(12, 12, 12, 8);
-    auto* left = controls_column(c, logic, page);
-    layout->addLayout(left);
+    layout->addWidget(controls);
     layout->addSpacing(20);
     layout->addWidget(scroll, 1);
     return page;
