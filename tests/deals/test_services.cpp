@@ -24,7 +24,10 @@ void ThreadTasks::wait_all() {
         if (workers.empty() && queued.empty()) {
             return;
         }
-        workers.clear();  // joins
+        // Joined, not destroyed: a jthread's destructor would ask its work to stop first.
+        for (auto& worker : workers) {
+            worker.join();
+        }
         for (auto& call : queued) {
             call();
         }
