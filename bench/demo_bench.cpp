@@ -88,6 +88,15 @@ void other_page_generation(benchmark::State& state) {
 }
 BENCHMARK(other_page_generation)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
+// Start-up of the whole demo (about 2,000 games) and its stop.
+void start_and_stop(benchmark::State& state) {
+    for (auto _ : state) {
+        auto demo = DemoMarketplace::start(bench_options());
+        demo->stop();
+    }
+}
+BENCHMARK(start_and_stop)->Unit(benchmark::kMillisecond);
+
 // Deal pages over loopback from one client thread on one kept-alive connection.
 void deal_pages_over_http(benchmark::State& state) {
     DemoMarketplace& demo = bench_demo();

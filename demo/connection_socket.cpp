@@ -1,66 +1,59 @@
 #include "demo/connection_socket.h"
 
-#include <arpa/inet.h>
 #include <dirent.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string>
 
 namespace quvolo::demo {
 namespace {
 
-bool endpoint_is(const sockaddr_storage& address, const std::string* host, int port) {
-    if (address.ss_family == AF_INET) {
-        const auto& in = reinterpret_cast<const sockaddr_in&>(address);
-        if (ntohs(in.sin_port) != port)
-            return false;
-        if (!host)
-            return true;
-        char text[INET_ADDRSTRLEN];
-        return inet_ntop(AF_INET, &in.sin_addr, text, sizeof text) && *host == text;
+// The inode of the connection's socket from the kernel's table of IPv4 TCP sockets.
+unsigned long socket_inode(int local_port, int remote_port) {
+    std::FILE* table = std::fopen("/proc/net/tcp", "r");
+    if (!table)
+        return 0;
+    char line[512];
+    unsigned long found = 0;
+    std::fgets(line, sizeof line, table);  // the column titles
+    while (found == 0 && std::fgets(line, sizeof line, table)) {
+        unsigned local_address = 0, local = 0, remote_address = 0, remote = 0, state = 0;
+        unsigned long inode = 0;
+        // "  0: 0100007F:22C5 0100007F:D431 01 00000000:00000000 00:00000000 00000000 0 0 INODE"
+        if (std::sscanf(line, " %*d: %8X:%4X %8X:%4X %2X %*X:%*X %*X:%*X %*X %*u %*u %lu",
+                        &local_address, &local, &remote_address, &remote, &state, &inode) != 6) {
+            continue;
+        }
+        if (static_cast<int>(local) == local_port && static_cast<int>(remote) == remote_port) {
+            found = inode;
+        }
     }
-    if (address.ss_family == AF_INET6) {
-        const auto& in6 = reinterpret_cast<const sockaddr_in6&>(address);
-        if (ntohs(in6.sin6_port) != port)
-            return false;
-        if (!host)
-            return true;
-        char text[INET6_ADDRSTRLEN];
-        return inet_ntop(AF_INET6, &in6.sin6_addr, text, sizeof text) && *host == text;
-    }
-    return false;
+    std::fclose(table);
+    return found;
 }
 
 }  // namespace
 
-int find_connection_socket(int local_port, const std::string& remote_address, int remote_port) {
+int find_connection_socket(int local_port, int remote_port) {
+    const unsigned long inode = socket_inode(local_port, remote_port);
+    if (inode == 0)
+        return -1;
+    const std::string wanted = "socket:[" + std::to_string(inode) + "]";
     DIR* fds = opendir("/proc/self/fd");
     if (!fds)
         return -1;
     int found = -1;
     while (dirent* entry = readdir(fds)) {
-        char* end = nullptr;
-        const long fd = std::strtol(entry->d_name, &end, 10);
-        if (end == entry->d_name || *end != '\0' || fd == dirfd(fds))
-            continue;
-        struct stat info {};
-        if (fstat(static_cast<int>(fd), &info) != 0 || !S_ISSOCK(info.st_mode))
-            continue;
-        sockaddr_storage local{}, peer{};
-        socklen_t local_size = sizeof local, peer_size = sizeof peer;
-        if (getsockname(static_cast<int>(fd), reinterpret_cast<sockaddr*>(&local), &local_size) !=
-                0 ||
-            getpeername(static_cast<int>(fd), reinterpret_cast<sockaddr*>(&peer), &peer_size) !=
-                0) {
-            continue;
-        }
-        if (endpoint_is(local, nullptr, local_port) &&
-            endpoint_is(peer, &remote_address, remote_port)) {
-            found = static_cast<int>(fd);
+        const std::string path = std::string("/proc/self/fd/") + entry->d_name;
+        char target[64];
+        const ssize_t length = readlink(path.c_str(), target, sizeof target);
+        if (length > 0 && std::string(target, static_cast<std::size_t>(length)) == wanted) {
+            found = std::atoi(entry->d_name);
             break;
         }
     }

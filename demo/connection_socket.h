@@ -1,13 +1,12 @@
 #pragma once
 
-#include <string>
-
 namespace quvolo::demo {
 
-// The socket of one open TCP connection of this process, found by its two ends; -1 when
-// none matches. The HTTP library does not hand its sockets to handlers, and the reset and
-// stall faults need the real connection.
-int find_connection_socket(int local_port, const std::string& remote_address, int remote_port);
+// The socket of one open TCP connection of this process on 127.0.0.1, found by its two
+// ports; -1 when none matches. The HTTP library does not hand its sockets to handlers, and
+// the reset and stall faults need the real connection. The search reads /proc only and
+// touches no other thread's socket.
+int find_connection_socket(int local_port, int remote_port);
 
 // Sends a TCP reset at once and leaves the socket unconnected (the owner still closes it).
 void reset_connection(int socket);

@@ -21,7 +21,24 @@ constexpr const char* kUsage = R"(tovana-demo: the demo marketplace on 127.0.0.1
         delay MS | stall BYTES | truncate BYTES | reset [BYTES] | status 404|500 |
         garbage BYTES | bad-gbk | huge MIB
 
-Prints its base address, then serves until interrupted.
+Prints its base address, then serves until interrupted. Every host of the program points
+at this one server; it answers:
+  /ajax.axd?methodName=GETALLGAMESDATAv31&...&jsoncallback=callgame   all games
+  /ajax.axd?methodName=gamesV31&gameType=GameAreas|GameServers&id=ID&jsoncallback=..
+  /auction/GameGetBizOfferTypeHandler.ashx?jsoncallback=calltype&gm=ID&jsoncallback=calltype
+  /list/viewlastestdeallist.aspx?ts=&offerid=&gm=&raceid=&ga=&gs=&bt=&sort=&section=&pg=&ps=
+  /detail/GAME/ORDER.shtml                              one deal
+  /search/GAME.shtml, /search/GAME/tTYPE.shtml, /search/GAME/tTYPE-oOPERATOR.shtml,
+  /search/GAME/tTYPE-aAREA.shtml, /search/GAME/tTYPE-aAREA-sSERVER-0-0-0-N.shtml
+  /buy/SERVER/TYPE/CODE.shtml                           one open offer
+  /ntgame/Tovana/index.htm, /ntgame/Tovana/YYYYrich/MMDD-MMDD.htm,
+  /ntgame/Tovana/images/rank_YYYYMMDD.png               rankings and their chart
+  /testing-list.html?page=N&type=0&theme=0&frame=0      games in test (UTF-8)
+  /game/N/, /sche/N/, /company/N/                       the game portal's pages
+  /NetWork/lumorasoft/Tovana/ver.asp                    the latest version
+  /NetWork/cxweb/hangqing/PAGE.html, .../images/PAGE.png   33 market-trend pages
+  /, /koushui/index.asp, /NetWork/lumorasoft/Tovana/tongji.html,
+  /index.php/archives/category/lumorasoft              the publisher's site
 )";
 
 bool parse_date(const std::string& text, quvolo::demo::CalendarDate& date) {

@@ -64,7 +64,16 @@ std::string publisher_head(const std::string& title) {
     std::string out =
         "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta http-equiv=\"Content-Type\" "
         "content=\"text/html; charset=gb2312\" />\r\n<title>";
-    out += title + GBK(" - Lumora软件</title>\r\n</head>\r\n<body>\r\n");
+    out += title + GBK(" - Lumora软件</title>\r\n");
+    out +=
+        "<style>body{font:14px/1.6 sans-serif;margin:0;background:#f4f6f9;color:#333}"
+        ".nav{background:#1f5fa8;padding:8px 16px}.nav a{color:#fff;text-decoration:none}"
+        ".main{background:#fff;margin:12px;padding:12px 16px;border:1px solid #dde3ea}"
+        "h1{font-size:18px;color:#1f5fa8}table.trend td,table.trend th{padding:2px 12px;"
+        "border-bottom:1px solid #eee}.board li{list-style:none;border-bottom:1px dashed #ddd;"
+        "padding:6px 0}.who{color:#1f5fa8;font-weight:bold}.when{color:#999;font-size:12px}"
+        ".foot{color:#999;font-size:12px;text-align:center;padding:8px}</style>\r\n"
+        "</head>\r\n<body>\r\n";
     out +=
         GBK("<div class=\"nav\"><a href=\"/\">Lumora软件</a> | <a href=\"/index.php/archives/"
             "category/lumorasoft\">软件下载</a> | <a href=\"/koushui/index.asp\">留言板</a> | "

@@ -120,15 +120,14 @@ void DemoMarketplace::Impl::serve_cut(const httplib::Request& request, httplib::
                                                   body->empty() ? 0 : body->size() - 1);
     const FaultKind kind = rule.kind;
     const int local_port = request.local_port, remote_port = request.remote_port;
-    const std::string remote_address = request.remote_addr;
     response.set_content_provider(
         body->size(), page.content_type,
-        [this, body, cut, kind, local_port, remote_port, remote_address](
-            std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+        [this, body, cut, kind, local_port, remote_port](std::size_t offset, std::size_t length,
+                                                         httplib::DataSink& sink) {
             if (offset < cut) {
                 return sink.write(body->data() + offset, std::min(length, cut - offset));
             }
-            const int socket = find_connection_socket(local_port, remote_address, remote_port);
+            const int socket = find_connection_socket(local_port, remote_port);
             if (kind == FaultKind::reset && socket >= 0)
                 reset_connection(socket);
             if (kind == FaultKind::stall) {
