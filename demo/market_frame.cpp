@@ -17,15 +17,18 @@ std::string market_page_head(std::string_view title, const PageRequest& request)
     out += title;
     out += GBK("_Tovana网络游戏交易平台</title>\r\n");
     out +=
-        "<link href=\"" + origin + "/css/global.css\" rel=\"stylesheet\" type=\"text/css\" />\r\n";
+        "<style>body{font:12px/1.8 sans-serif;margin:0;color:#333}.w960{width:960px;margin:0 auto}"
+        ".topbar{background:#f2f2f2;border-bottom:1px solid #ddd}.logo{font:bold 26px "
+        "sans-serif;color:#e4393c;text-decoration:none}.nav li{display:inline;margin-right:18px}"
+        "ul{list-style:none;margin:0;padding:4px 0}.orange,strong{color:#f60}"
+        ".footer{text-align:center;color:#999;border-top:1px solid #ddd}</style>\r\n";
     out += "</head>\r\n<body>\r\n<div class=\"topbar\"><div class=\"w960\">";
     out += GBK("欢迎来到Tovana！<a href=\"");
     out += origin;
     out += GBK("/login.aspx\">请登录</a> <a href=\"");
     out += origin;
     out += GBK("/register.aspx\">免费注册</a></div></div>\r\n");
-    out += "<div class=\"header w960\"><a class=\"logo\" href=\"" + origin + "/\"><img src=\"" +
-           origin + "/images/logo.gif\" alt=\"Tovana\" /></a>\r\n";
+    out += "<div class=\"header w960\"><a class=\"logo\" href=\"" + origin + "/\">Tovana</a>\r\n";
     out += "<ul class=\"nav\">";
     out += GBK("<li><a href=\"");
     out += origin;
