@@ -63,10 +63,10 @@ void QtAppearance::adjust_hue(int hue, int second) {
     auto apply = [this, hue, second] {
         QApplication::setPalette(tinted_palette(original_, hue, second));
     };
-    if (QThread::currentThread() == window_context_.thread()) {
+    if (QThread::currentThread() == window_.thread()) {
         apply();
     } else {
-        QMetaObject::invokeMethod(&window_context_, apply, Qt::QueuedConnection);
+        window_.post(apply);
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include <QPalette>
 
+#include "qt/window_queue.h"
 #include "ui/appearance.h"
 
 namespace quvolo::qt {
@@ -15,7 +15,7 @@ class QtAppearance : public ui::Appearance {
     void adjust_hue(int hue, int second) override;
 
   private:
-    QObject window_context_;
+    WindowQueue window_;
     const QPalette original_;
 };
 

@@ -156,12 +156,9 @@ QtDesktop::Answer QtDesktop::ask_from_worker(std::function<void(Reply)> show, An
         }
         waiting_->waiters.insert(waiter);
     }
-    QMetaObject::invokeMethod(
-        &window_context_,
-        [show = std::move(show), waiting = waiting_, waiter] {
-            show([waiting, waiter](Answer value) { waiting->answer(waiter, std::move(value)); });
-        },
-        Qt::QueuedConnection);
+    window_.post([show = std::move(show), waiting = waiting_, waiter] {
+        show([waiting, waiter](Answer value) { waiting->answer(waiter, std::move(value)); });
+    });
     return answered.get();
 }
 
@@ -211,8 +208,7 @@ bool QtDesktop::open_in_browser(std::string_view url) {
     if (on_window_thread()) {
         return QDesktopServices::openUrl(address);
     }
-    QMetaObject::invokeMethod(
-        &window_context_, [address] { QDesktopServices::openUrl(address); }, Qt::QueuedConnection);
+    window_.post([address] { QDesktopServices::openUrl(address); });
     return true;
 }
 

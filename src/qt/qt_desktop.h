@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 
+#include "qt/window_queue.h"
 #include "ui/desktop.h"
 
 namespace quvolo::qt {
@@ -36,7 +36,7 @@ class QtDesktop : public ui::Desktop {
     // Shows a dialog on the window's thread (show calls reply once answered) and waits.
     Answer ask_from_worker(std::function<void(Reply)> show, Answer cancelled);
 
-    QObject window_context_;
+    WindowQueue window_;
     std::shared_ptr<Waiting> waiting_;
 };
 

@@ -1,7 +1,5 @@
 #include "qt/qt_task_runner.h"
 
-#include <QMetaObject>
-
 namespace quvolo::qt {
 
 QtTaskRunner::QtTaskRunner() = default;
@@ -30,7 +28,7 @@ void QtTaskRunner::forget_finished_workers() {
 }
 
 void QtTaskRunner::run_on_window(std::function<void()> work) {
-    QMetaObject::invokeMethod(&window_context_, std::move(work), Qt::QueuedConnection);
+    window_.post(std::move(work));
 }
 
 void QtTaskRunner::stop_all() {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QObject>
 #include <atomic>
 #include <list>
 #include <memory>
 #include <mutex>
 #include <thread>
 
+#include "qt/window_queue.h"
 #include "ui/task_runner.h"
 
 namespace quvolo::qt {
@@ -33,7 +33,7 @@ class QtTaskRunner : public ui::TaskRunner {
 
     void forget_finished_workers();
 
-    QObject window_context_;
+    WindowQueue window_;
     std::mutex mutex_;
     std::list<Worker> workers_;
     bool stopped_ = false;

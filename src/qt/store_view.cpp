@@ -24,15 +24,16 @@ StoreView::StoreView(ui::ChangeNotifier& store, QObject* parent)
         if (link->view == nullptr) {
             return;
         }
-        QMetaObject::invokeMethod(
-            link->view,
-            [link] {
-                // Cleared before reading the store: a write from now on posts a new redraw.
-                link->redraw_pending = false;
-                link->view->redraw();
-            },
-            Qt::QueuedConnection);
+        // By name: the worker hands Qt nothing of ours, and the flag and the store's own
+        // mutex carry everything the redraw reads.
+        QMetaObject::invokeMethod(link->view, "redraw_posted", Qt::QueuedConnection);
     });
+}
+
+void StoreView::redraw_posted() {
+    // Cleared before reading the store: a write from now on posts a new redraw.
+    link_->redraw_pending = false;
+    redraw();
 }
 
 StoreView::~StoreView() {

@@ -22,6 +22,8 @@ class StoreView : public QObject {
     virtual void redraw() = 0;
 
   private:
+    Q_INVOKABLE void redraw_posted();
+
     struct Link;
     std::shared_ptr<Link> link_;
 };
