@@ -3,58 +3,18 @@
 #include <memory>
 #include <random>
 
-#include "app/catalogue.h"
 #include "app/deal_tab_handlers.h"
-#include "app/hosts.h"
 #include "app/main_window_controls.h"
 #include "deals/crawl_deals.h"
 #include "deals/deal_page.h"
 #include "deals/sort_list_view.h"
-#include "demo/demo_marketplace.h"
+#include "hundred_page_game.h"
 #include "net/fetch.h"
 #include "ui/scaled_pacer.h"
 #include "ui/scripted_desktop.h"
 
 namespace quvolo {
 namespace {
-
-constexpr int kWantedPages = 100;
-
-// A demo marketplace and the game of it whose deal list comes nearest above 100 pages.
-struct HundredPageGame {
-    std::unique_ptr<demo::DemoMarketplace> demo;
-    std::string game_id;
-    std::int64_t pages = 0;
-};
-
-HundredPageGame find_hundred_page_game() {
-    for (const double scale : {1.0, 2.0, 4.0, 8.0}) {
-        HundredPageGame found;
-        demo::DemoOptions options;
-        options.scale = scale;
-        options.today = demo::CalendarDate{2025, 5, 14};
-        found.demo = demo::DemoMarketplace::start(options);
-        const std::string host = found.demo->base_url();
-        MainWindowControls controls;
-        ui::LoadGeneration generations;
-        fill_game_lists(fetch_page(catalogue_address(host)),
-                        {controls.deal.game_lists(), controls.monitor.game_lists()}, generations,
-                        generations.begin(), {});
-        const auto& ids = controls.deal.游戏列表_游戏名_编号;
-        for (int i = 0; i < ids.count(); ++i) {
-            const std::int64_t pages =
-                deal_page_count(fetch_page(deal_list_address(host, {ids.item(i)}, 1)));
-            if (pages >= kWantedPages && (found.pages == 0 || pages < found.pages)) {
-                found.game_id = ids.item(i);
-                found.pages = pages;
-            }
-        }
-        if (found.pages > 0) {
-            return found;
-        }
-    }
-    return {};
-}
 
 // The whole crawl of about 100 pages of 80 deals against the demo marketplace, on in-memory
 // controls with no pauses: every page read over loopback, cut and written cell by cell, then

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "app/app_services.h"
+#include "app/deal_tab_handlers.h"
 #include "app/main_window_controls.h"
 #include "app/main_window_logic.h"
 #include "app/start_up.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     qt::QtAppearance appearance;
     AppServices services{setup.hosts, program_dir, desktop, pacer, tasks, appearance};
     MainWindowLogic logic(controls, services);
+    DealTabHandlers deals(controls, services);
     if (!setup.note.empty()) {
         // Part 1 shows the current activity and changes at once; part 0 keeps the note until
         // the first query, and the update tab keeps it for good.
@@ -72,7 +74,7 @@ int main(int argc, char** argv) {
         controls.update.标签37.set_caption(utf8_to_gbk(setup.note));
     }
 
-    qt::MainWindow window(controls, logic, tasks, desktop);
+    qt::MainWindow window(controls, logic, deals, tasks, desktop);
     window.show();
     if (const QString shots = qEnvironmentVariable("QUVOLO_SCREENSHOT_DIR"); !shots.isEmpty()) {
         qt::start_screenshot_tour(window, controls.deal.游戏列表_游戏名_显, shots);

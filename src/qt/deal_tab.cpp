@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
@@ -6,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "qt/query_tab_parts.h"
 #include "qt/tabs.h"
@@ -17,37 +20,61 @@
 namespace quvolo::qt {
 namespace {
 
-QLayout* day_filter_column(DealTabControls& c, QWidget* page) {
+// A step list whose choice goes to its handler.
+QListWidget* choice_list(ui::MemoryListBox& store, const char* name, QWidget* page,
+                         std::function<void()> chosen) {
+    ListBoxView* view = nullptr;
+    QListWidget* list = make_list_box(store, name, page, &view);
+    QObject::connect(view, &ListBoxView::chosen, page,
+                     [chosen = std::move(chosen)](int) { chosen(); });
+    return list;
+}
+
+QPushButton* action_button(ui::MemoryButton& store, const char* name, QWidget* page,
+                           std::function<void()> clicked) {
+    QPushButton* button = make_button(store, name, page);
+    QObject::connect(button, &QPushButton::clicked, page,
+                     [clicked = std::move(clicked)] { clicked(); });
+    return button;
+}
+
+QLayout* day_filter_column(DealTabControls& c, DealTabHandlers& deals, QWidget* page) {
     auto* day = new QDateEdit(page);
     day->setObjectName(QStringLiteral("日期框1"));
     day->setCalendarPopup(true);
     day->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    new DateBoxView(c.日期框1, *day);
+    auto* day_view = new DateBoxView(c.日期框1, *day);
+    QObject::connect(day_view, &DateBoxView::date_changed, page, [&deals] { deals.day_changed(); });
 
     auto* column = new QVBoxLayout();
     column->setSpacing(4);
     column->addWidget(day);
     auto* buttons = new QHBoxLayout();
-    buttons->addWidget(make_button(CONTROL(c, 按钮_查询指定日期), page));
-    buttons->addWidget(make_button(CONTROL(c, 按钮_恢复查询数据), page));
+    buttons->addWidget(
+        action_button(CONTROL(c, 按钮_查询指定日期), page, [&deals] { deals.find_day_clicked(); }));
+    buttons->addWidget(
+        action_button(CONTROL(c, 按钮_恢复查询数据), page, [&deals] { deals.restore_clicked(); }));
     column->addLayout(buttons);
     return column;
 }
 
-QLayout* action_column(DealTabControls& c, QWidget* page) {
+QLayout* action_column(DealTabControls& c, DealTabHandlers& deals, QWidget* page) {
     auto* column = new QVBoxLayout();
     column->setSpacing(6);
     column->addSpacing(18);
-    QPushButton* query = make_button(CONTROL(c, 成交量), page);
+    QPushButton* query =
+        action_button(CONTROL(c, 成交量), page, [&deals] { deals.crawl_clicked(); });
     query->setMinimumHeight(40);
     column->addWidget(query);
-    column->addWidget(make_button(CONTROL(c, 加入统计), page));
+    column->addWidget(
+        action_button(CONTROL(c, 加入统计), page, [&deals] { deals.add_comparison_clicked(); }));
     column->addStretch(1);
-    column->addLayout(day_filter_column(c, page));
+    column->addLayout(day_filter_column(c, deals, page));
     return column;
 }
 
-QLayout* selection_row(DealTabControls& c, MainWindowLogic& logic, QWidget* page) {
+QLayout* selection_row(DealTabControls& c, MainWindowLogic& logic, DealTabHandlers& deals,
+                       QWidget* page) {
     GameFilterWidgets filter{};
     filter.letters = make_drop_down(CONTROL(c, 字母分类), page, &filter.letter_view);
     filter.keyword = make_edit_box(CONTROL(c, 编辑框_关键字), page);
@@ -59,18 +86,22 @@ QLayout* selection_row(DealTabControls& c, MainWindowLogic& logic, QWidget* page
                                       QueryTab::deal, logic),
                    3);
     row->addLayout(step_column(make_static_label("标签5", " 2.游戏列表", page),
-                               make_list_box(CONTROL(c, 游戏列表_游戏名_显), page)),
+                               choice_list(CONTROL(c, 游戏列表_游戏名_显), page,
+                                           [&deals] { deals.game_chosen(); })),
                    4);
     row->addLayout(step_column(make_static_label("标签2", " 3.商品类型", page),
-                               make_list_box(CONTROL(c, 商品类型_类型_显), page)),
+                               choice_list(CONTROL(c, 商品类型_类型_显), page,
+                                           [&deals] { deals.type_chosen(); })),
                    3);
     row->addLayout(step_column(make_static_label("标签1", " 4.游戏分区", page),
-                               make_list_box(CONTROL(c, 游戏分区_大区_显), page)),
+                               choice_list(CONTROL(c, 游戏分区_大区_显), page,
+                                           [&deals] { deals.area_chosen(); })),
                    3);
     row->addLayout(step_column(make_static_label("标签3", " 5.游戏伺服", page),
-                               make_list_box(CONTROL(c, 游戏伺服_服务器_显), page)),
+                               choice_list(CONTROL(c, 游戏伺服_服务器_显), page,
+                                           [&deals] { deals.server_chosen(); })),
                    3);
-    row->addLayout(action_column(c, page), 3);
+    row->addLayout(action_column(c, deals, page), 3);
     return row;
 }
 
@@ -113,19 +144,24 @@ QLayout* target_row(DealTabControls& c, QWidget* page) {
 
 }  // namespace
 
-QWidget* build_deal_tab(DealTabControls& c, MainWindowLogic& logic) {
+QWidget* build_deal_tab(DealTabControls& c, MainWindowLogic& logic, DealTabHandlers& deals) {
     auto* page = new QWidget();
     ReportListView* deals_view = nullptr;
-    QTreeView* deals = make_report_list(CONTROL(c, 成交信息), page, &deals_view);
-    attach_context_menu(*deals_view, "功能", {"查看当前订单", "成交信息导出Excel"}, page);
+    QTreeView* deal_list = make_report_list(CONTROL(c, 成交信息), page, &deals_view);
+    QMenu* menu =
+        attach_context_menu(*deals_view, "功能", {"查看当前订单", "成交信息导出Excel"}, page);
+    QObject::connect(menu->findChild<QAction*>(QStringLiteral("查看当前订单")), &QAction::triggered,
+                     page, [&deals] { deals.view_current_order_clicked(); });
+    QObject::connect(deals_view, &ReportListView::header_clicked, page,
+                     [&deals](int column) { deals.header_clicked(column); });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 8, 8, 6);
     layout->setSpacing(6);
-    layout->addLayout(selection_row(c, logic, page), 0);
+    layout->addLayout(selection_row(c, logic, deals, page), 0);
     layout->addWidget(figures_panel(c, page));
     layout->addLayout(target_row(c, page));
-    layout->addWidget(deals, 1);
+    layout->addWidget(deal_list, 1);
     return page;
 }
 

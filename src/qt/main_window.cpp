@@ -20,8 +20,8 @@
 
 namespace quvolo::qt {
 
-MainWindow::MainWindow(MainWindowControls& controls, MainWindowLogic& logic, QtTaskRunner& tasks,
-                       QtDesktop& desktop)
+MainWindow::MainWindow(MainWindowControls& controls, MainWindowLogic& logic, DealTabHandlers& deals,
+                       QtTaskRunner& tasks, QtDesktop& desktop)
     : logic_(logic), tasks_(tasks), desktop_(desktop), tabs_(new QTabWidget()) {
     setWindowTitle(QStringLiteral("Lumora Quvolo v1.101"));
     resize(1000, 640);
@@ -29,8 +29,9 @@ MainWindow::MainWindow(MainWindowControls& controls, MainWindowLogic& logic, QtT
     auto* central = new QWidget(this);
     tabs_->setParent(central);
     tabs_->setObjectName(QStringLiteral("选择夹1"));
-    tabs_->addTab(build_deal_tab(controls.deal, logic), QStringLiteral("Tovana成交量查询"));
-    tabs_->addTab(build_comparison_tab(controls.comparison), QStringLiteral("Tovana成交量统计"));
+    tabs_->addTab(build_deal_tab(controls.deal, logic, deals), QStringLiteral("Tovana成交量查询"));
+    tabs_->addTab(build_comparison_tab(controls.comparison, deals),
+                  QStringLiteral("Tovana成交量统计"));
     tabs_->addTab(build_monitor_tab(controls.monitor, logic), QStringLiteral("Tovana价格监控"));
     tabs_->addTab(build_ranking_tab(controls.rankings),
                   QStringLiteral("游戏币装备 排行榜 交易行情"));

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "app/deal_tab_handlers.h"
 #include "app/main_window_controls.h"
 #include "app/main_window_logic.h"
 
@@ -17,8 +18,8 @@ class QtTaskRunner;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    MainWindow(MainWindowControls& controls, MainWindowLogic& logic, QtTaskRunner& tasks,
-               QtDesktop& desktop);
+    MainWindow(MainWindowControls& controls, MainWindowLogic& logic, DealTabHandlers& deals,
+               QtTaskRunner& tasks, QtDesktop& desktop);
 
     QTabWidget& tabs() { return *tabs_; }
 

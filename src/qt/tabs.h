@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/deal_tab_handlers.h"
 #include "app/main_window_controls.h"
 #include "app/main_window_logic.h"
 
@@ -9,8 +10,8 @@ namespace quvolo::qt {
 
 // Each page of the main window's tab control, bound to its controls; the events this window
 // handles so far go to the logic.
-QWidget* build_deal_tab(DealTabControls& controls, MainWindowLogic& logic);
-QWidget* build_comparison_tab(ComparisonTabControls& controls);
+QWidget* build_deal_tab(DealTabControls& controls, MainWindowLogic& logic, DealTabHandlers& deals);
+QWidget* build_comparison_tab(ComparisonTabControls& controls, DealTabHandlers& deals);
 QWidget* build_monitor_tab(MonitorTabControls& controls, MainWindowLogic& logic);
 QWidget* build_ranking_tab(RankingTabControls& controls);
 QWidget* build_message_tab(MessageTabControls& controls, MainWindowLogic& logic);

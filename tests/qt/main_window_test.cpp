@@ -73,7 +73,8 @@ TEST_F(MainWindowOnDemo, LetterChoiceKeepsNamesAndIdentifiersPaired) {
     QtAppearance appearance;
     AppServices services{setup_.hosts, program_dir_, desktop, pacer, tasks, appearance};
     MainWindowLogic logic(controls, services);
-    MainWindow window(controls, logic, tasks, desktop);
+    DealTabHandlers deals(controls, services);
+    MainWindow window(controls, logic, deals, tasks, desktop);
     window.show();
 
     DealTabControls& deal = controls.deal;
