@@ -15,7 +15,6 @@ template <class T>
 class RankedSequence {
   public:
     std::size_t size() const { return size_; }
-    bool empty() const { return size_ == 0; }
 
     const T& at(std::size_t position) const {
         const auto [block, offset] = locate(position);
