@@ -15,6 +15,9 @@ struct Hosts {
     std::string publisher;
 };
 
+// The host name of a base address: "http://www.example.com:8080" gives "www.example.com".
+std::string host_name_of(const std::string& base_address);
+
 // Every host at one address: the demo marketplace answers them all.
 Hosts hosts_all_at(const std::string& base_address);
 

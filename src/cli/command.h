@@ -25,6 +25,7 @@ struct CommandContext {
 
 // Exit codes shared by every command.
 inline constexpr int exit_ok = 0;
+inline constexpr int exit_failure = 1;
 inline constexpr int exit_usage = 2;
 
 struct Command {

@@ -9,15 +9,19 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "export/export_list_view.h"
+#include "export/export_menu.h"
 #include "net/fetch.h"
 #include "text/codepage.h"
+#include "text/gbk_literal.h"
 
 namespace quvolo::cli {
 namespace {
 
 constexpr std::string_view deals_usage =
     "usage: quvolo-cli [--config FILE] [--pace F] deals --game NAME|id:ID [--area NAME]\n"
-    "                  [--server NAME] [--type NAME] [--day YYYY-MM-DD] [--json]\n\n"
+    "                  [--server NAME] [--type NAME] [--day YYYY-MM-DD] [--json]\n"
+    "                  [--xls FILE]\n\n"
     "Chooses the game, goods type, area and server as a user of the deal tab would, reads\n"
     "every recent completed deal and prints the deal list and its seven figures as the window\n"
     "shows them. Names are the shown texts (UTF-8); a choice left out means all.\n\n"
@@ -26,12 +30,14 @@ constexpr std::string_view deals_usage =
     "  --server NAME      the server of that area\n"
     "  --type NAME        the goods type\n"
     "  --day YYYY-MM-DD   then narrow the list to the deals of that day\n"
-    "  --json             one JSON object: target, columns, rows, figures, status\n\n"
+    "  --json             one JSON object: target, columns, rows, figures, status\n"
+    "  --xls FILE         also export the deal list to FILE as an Excel 97-2003 workbook,\n"
+    "                     as the deal list's menu item does; exits 1 when it cannot\n\n"
     "An unknown name exits with 2 and names the choices there are.\n";
 
 struct DealsOptions {
     std::string game;
-    std::optional<std::string> area, server, type, day;
+    std::optional<std::string> area, server, type, day, xls;
     bool json = false;
 };
 
@@ -42,6 +48,7 @@ std::optional<std::string> parse(const std::vector<std::string>& args, DealsOpti
         {"--server", [&](const std::string& v) { options.server = v; }},
         {"--type", [&](const std::string& v) { options.type = v; }},
         {"--day", [&](const std::string& v) { options.day = v; }},
+        {"--xls", [&](const std::string& v) { options.xls = v; }},
     };
     for (std::size_t at = 0; at < args.size(); ++at) {
         if (args[at] == "--json") {
@@ -229,6 +236,21 @@ void print_table(std::ostream& out, const MainWindowControls& controls) {
     }
 }
 
+// The deal list's menu item without its dialog: the same columns and sheet name.
+int export_deals(const std::string& path, CliSession& session, std::ostream& err) {
+    constexpr int kDealColumns[] = {0, 1, 2, 3, 4, 5, 6, 7};
+    std::string reason;
+    const bool written =
+        export_list_view(session.controls.deal.成交信息, kDealColumns, true, path,
+                         export_sheet_name(host_name_of(session.setup.hosts.publisher)), true,
+                         &session.controls.进度条1, true, &reason);
+    if (!written) {
+        err << "quvolo-cli deals: " << gbk_to_utf8(GBK("导出失败：") + reason) << "\n";
+        return exit_failure;
+    }
+    return exit_ok;
+}
+
 int run_deals(const CommandContext& context) {
     DealsOptions options;
     if (std::optional<std::string> error = parse(context.args, options)) {
@@ -263,7 +285,7 @@ int run_deals(const CommandContext& context) {
     } else {
         print_table(context.out, controls);
     }
-    return exit_ok;
+    return options.xls ? export_deals(*options.xls, session, context.err) : exit_ok;
 }
 
 }  // namespace
