@@ -123,6 +123,26 @@ std::string MainWindowLogic::message_board_address() const {
     return services_.hosts.publisher + "/koushui/index.asp";
 }
 
+ExportMenuControls MainWindowLogic::export_controls() {
+    return {services_.desktop, controls_.分组框2, controls_.进度条1};
+}
+
+std::string MainWindowLogic::sheet_name() const {
+    return export_sheet_name(host_name_of(services_.hosts.publisher));
+}
+
+void MainWindowLogic::deal_export_chosen(DealTabHandlers& deals) {
+    if (deals.deal_list_free()) {
+        export_deal_list(controls_.deal.成交信息, controls_.deal.查询目标, export_controls(),
+                         sheet_name(), local_now());
+    }
+}
+
+void MainWindowLogic::offer_export_chosen() {
+    export_open_offer_list(controls_.monitor.成交信息1, controls_.monitor.查询目标1,
+                           export_controls(), sheet_name(), local_now());
+}
+
 void MainWindowLogic::slider1_moved(int position) {
     apply_skin(services_.appearance, 2 * position, 0);
 }

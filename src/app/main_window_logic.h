@@ -4,7 +4,9 @@
 
 #include "app/app_services.h"
 #include "app/catalogue.h"
+#include "app/deal_tab_handlers.h"
 #include "app/main_window_controls.h"
+#include "export/export_menu.h"
 #include "ui/load_generation.h"
 
 namespace quvolo {
@@ -30,6 +32,11 @@ class MainWindowLogic {
     void refresh_messages_clicked();
     void website_clicked();
 
+    // The result lists' menu items "成交信息导出Excel" and "未交易订单导出Excel". The deal
+    // list is refused while a crawl writes it.
+    void deal_export_chosen(DealTabHandlers& deals);
+    void offer_export_chosen();
+
     void slider1_moved(int position);
     void slider2_moved(int position);
 
@@ -41,6 +48,8 @@ class MainWindowLogic {
     CatalogueTargets catalogue_targets();
     void load_catalogue_on_worker();
     void check_for_update(bool report_latest);
+    ExportMenuControls export_controls();
+    std::string sheet_name() const;
 
     MainWindowControls& controls_;
     AppServices& services_;

@@ -152,6 +152,9 @@ QWidget* build_deal_tab(DealTabControls& c, MainWindowLogic& logic, DealTabHandl
         attach_context_menu(*deals_view, "功能", {"查看当前订单", "成交信息导出Excel"}, page);
     QObject::connect(menu->findChild<QAction*>(QStringLiteral("查看当前订单")), &QAction::triggered,
                      page, [&deals] { deals.view_current_order_clicked(); });
+    QObject::connect(menu->findChild<QAction*>(QStringLiteral("成交信息导出Excel")),
+                     &QAction::triggered, page,
+                     [&logic, &deals] { logic.deal_export_chosen(deals); });
     QObject::connect(deals_view, &ReportListView::header_clicked, page,
                      [&deals](int column) { deals.header_clicked(column); });
 

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -5,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -133,8 +135,10 @@ QWidget* build_monitor_tab(MonitorTabControls& c, MainWindowLogic& logic) {
     auto* page = new QWidget();
     ReportListView* offers_view = nullptr;
     QTreeView* offers = make_report_list(CONTROL(c, 成交信息1), page, &offers_view);
-    attach_context_menu(*offers_view, "监控功能", {"查看当前未交易订单", "未交易订单导出Excel"},
-                        page);
+    QMenu* menu = attach_context_menu(*offers_view, "监控功能",
+                                      {"查看当前未交易订单", "未交易订单导出Excel"}, page);
+    QObject::connect(menu->findChild<QAction*>(QStringLiteral("未交易订单导出Excel")),
+                     &QAction::triggered, page, [&logic] { logic.offer_export_chosen(); });
     auto* timer = new TimerView(c.监控刷新时间, page);
     timer->setObjectName(QStringLiteral("监控刷新时间"));
 
