@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "demo/query_text.h"
 #include "demo/rng.h"
 
 namespace quvolo::demo {
@@ -33,18 +34,6 @@ const KindName* kind_named(std::string_view name) {
     return nullptr;
 }
 
-std::optional<long long> whole_number(std::string_view text) {
-    if (text.empty() || text.size() > 12)
-        return std::nullopt;
-    long long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 }  // namespace
 
 std::optional<FaultRule> parse_fault_rule(std::string_view text) {
@@ -61,7 +50,7 @@ std::optional<FaultRule> parse_fault_rule(std::string_view text) {
         if (before == std::string_view::npos)
             return std::nullopt;
         kind = kind_named(pattern.substr(before + 1));
-        argument = whole_number(text.substr(last + 1));
+        argument = digits_value(text.substr(last + 1), 12);
         if (!kind || !argument)
             return std::nullopt;
         pattern = pattern.substr(0, before);

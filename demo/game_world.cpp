@@ -5,6 +5,7 @@
 #include <set>
 
 #include "demo/game_words.h"
+#include "demo/query_text.h"
 #include "demo/rng.h"
 #include "text/codepage.h"
 #include "text/name_initials.h"
@@ -152,19 +153,6 @@ GameLayout make_layout(const Game& game, std::uint64_t seed) {
     return layout;
 }
 
-// Digits only, at most 15 of them.
-std::optional<long long> identifier_number(std::string_view text) {
-    if (text.empty() || text.size() > 15)
-        return std::nullopt;
-    long long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 }  // namespace
 
 const std::vector<GoodsType>& goods_type_table() {
@@ -241,7 +229,7 @@ std::shared_ptr<const GameLayout> GameWorld::layout(const Game& game) const {
 }
 
 std::optional<AreaRef> GameWorld::find_area(std::string_view area_id) const {
-    const auto number = identifier_number(area_id);
+    const auto number = digits_value(area_id, 15);
     if (!number)
         return std::nullopt;
     const Game* game = find_game(std::to_string(*number / 100));
@@ -255,7 +243,7 @@ std::optional<AreaRef> GameWorld::find_area(std::string_view area_id) const {
 }
 
 std::optional<ServerRef> GameWorld::find_server(std::string_view server_id) const {
-    const auto number = identifier_number(server_id);
+    const auto number = digits_value(server_id, 15);
     if (!number)
         return std::nullopt;
     const auto area = find_area(std::to_string(*number / 100));

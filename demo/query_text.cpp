@@ -58,4 +58,18 @@ std::vector<std::pair<std::string, std::string>> parse_query(std::string_view ta
     return pairs;
 }
 
+std::optional<long long> digits_value(std::string_view text, std::size_t max_digits) {
+    if (text.empty() || text.size() > max_digits) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 }  // namespace quvolo::demo

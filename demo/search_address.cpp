@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "demo/game_world.h"
+#include "demo/query_text.h"
 
 namespace quvolo::demo {
 namespace {
@@ -20,18 +21,6 @@ std::vector<std::string_view> split_dashes(std::string_view text) {
             return parts;
         start = dash + 1;
     }
-}
-
-std::optional<int> small_number(std::string_view text) {
-    if (text.empty() || text.size() > 6)
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
 }
 
 }  // namespace
@@ -58,7 +47,7 @@ std::optional<SearchTarget> parse_search_path(const GameWorld& world, std::strin
     if (parts.size() == 1)
         return target;
     if (parts.size() == 2 && parts[1].starts_with("o")) {
-        const auto number = small_number(parts[1].substr(1));
+        const auto number = digits_value(parts[1].substr(1), 6);
         if (!number || *number < 1 || *number > static_cast<int>(layout->operators.size())) {
             return std::nullopt;
         }
@@ -79,7 +68,7 @@ std::optional<SearchTarget> parse_search_path(const GameWorld& world, std::strin
         return std::nullopt;
     }
     const auto server = world.find_server(parts[2].substr(1));
-    const auto page = small_number(parts[6]);
+    const auto page = digits_value(parts[6], 6);
     if (!server || server->game != target.game || server->area != target.area || !page) {
         return std::nullopt;
     }
