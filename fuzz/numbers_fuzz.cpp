@@ -4,17 +4,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "text/numbers.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using quvolo::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);

@@ -3,17 +3,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "text/split.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using quvolo::fuzz::check;
 
 // Joining the pieces with the separator gives the text back, less a separator at its end.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

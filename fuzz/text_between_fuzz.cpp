@@ -3,10 +3,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "text/gbk_search.h"
 #include "text/text_between.h"
 
 namespace {
+
+using quvolo::fuzz::check;
 
 bool starts_character(const std::string& text, int position) {
     std::size_t at = 0;
@@ -14,12 +17,6 @@ bool starts_character(const std::string& text, int position) {
         at += static_cast<unsigned char>(text[at]) >= 0x80 ? 2 : 1;
     }
     return at + 1 == static_cast<std::size_t>(position);
-}
-
-void check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 }  // namespace
