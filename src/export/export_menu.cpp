@@ -1,10 +1,5 @@
 #include "export/export_menu.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <system_error>
-
 #include "export/export_list_view.h"
 #include "text/codepage.h"
 #include "text/gbk_literal.h"
@@ -47,11 +42,8 @@ void run_list_export(const ListExport& what, const ExportMenuControls& controls)
     if (!path) {
         return;
     }
-    if (::unlink(path->c_str()) != 0 && errno != ENOENT) {
-        show_failure(controls.desktop, GBK("无法删除已有的文件 ") + utf8_to_gbk(*path) + GBK("：") +
-                                           std::generic_category().message(errno));
-        return;
-    }
+    // A file already there is replaced only once the new workbook is complete, so a refused
+    // export leaves the user's older file in place.
     controls.分组框2.set_visible(true);
     std::string reason;
     if (export_list_view(what.list, what.columns, true, *path, what.sheet_name, true,

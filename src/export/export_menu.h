@@ -34,8 +34,9 @@ std::string export_sheet_name(std::string_view publisher_host);
 std::string suggested_export_name(std::string_view prefix, std::string_view query_target,
                                   const DateTime& when);
 
-// Asks for the file under the suggested name, deletes a file already there, exports with
-// 分组框2 shown and tells the user how it went. Cancelling the dialog does nothing.
+// Asks for the file under the suggested name, exports with 分组框2 shown and tells the user how
+// it went. A file already there is replaced only by a complete workbook. Cancelling the dialog
+// does nothing.
 void run_list_export(const ListExport& what, const ExportMenuControls& controls);
 
 // The menu item "成交信息导出Excel": the deal list, columns 0 to 7.

@@ -147,7 +147,20 @@ TEST_P(ExportMenu, FailureIsToldAndTheGroupBoxHidden) {
     EXPECT_TRUE(directory.entries().empty());
 }
 
-TEST_P(ExportMenu, AFileThatCannotBeDeletedIsTold) {
+TEST_P(ExportMenu, ARefusedExportKeepsTheOlderFile) {
+    const std::string path = directory.file("成交.xls");
+    write_contents(path, "an older file");
+    list->set_cell(0, 0, std::string(40000, 'x'));  // longer than a cell may be
+    desktop.answer_next_save(path);
+    run_menu();
+
+    ASSERT_EQ(desktop.boxes().size(), 1u);
+    EXPECT_EQ(box_text(0).rfind("导出失败：", 0), 0u) << box_text(0);
+    EXPECT_EQ(file_contents(path), "an older file");
+    EXPECT_EQ(directory.entries().size(), 1u) << "no temporary file is left behind";
+}
+
+TEST_P(ExportMenu, ADirectoryInTheWayIsTold) {
     const std::string path = directory.file("成交.xls");
     ASSERT_TRUE(std::filesystem::create_directory(path));
     desktop.answer_next_save(path);
