@@ -32,6 +32,12 @@ int ReportTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(titles_.size());
 }
 
+QString ReportTableModel::plain_tooltip(const QString& text) {
+    return text.isEmpty()
+               ? text
+               : QStringLiteral("<p style='white-space:pre-wrap'>%1</p>").arg(text.toHtmlEscaped());
+}
+
 QVariant ReportTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
@@ -40,7 +46,10 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<std::size_t>(index.column());
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         const ui::ReportRow& cells = rows_[row];
-        return column < cells.size() ? to_qstring(cells[column]) : QString();
+        const QString text = column < cells.size() ? to_qstring(cells[column]) : QString();
+        // A tooltip guesses at markup; cells come from the network, so they are escaped into
+        // a paragraph of our own and always read as the plain text they are.
+        return role == Qt::DisplayRole ? text : plain_tooltip(text);
     }
     if (role == Qt::DecorationRole && column == 0 && row < row_pictures_.size()) {
         return row_pictures_[row];

@@ -25,6 +25,8 @@ class ReportTableModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
+    static QString plain_tooltip(const QString& text);
+
     QStringList titles_;
     std::vector<ui::ReportRow> rows_;
     std::vector<QPixmap> row_pictures_;

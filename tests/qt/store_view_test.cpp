@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeView>
 #include <string>
 #include <thread>
@@ -111,6 +112,19 @@ TEST(ReportListView, KeepsTheSelectedRowWhenRowsArriveAbove) {
     QCoreApplication::processEvents();
     EXPECT_EQ(store.cell(store.selected_row(), 0), "b");
     EXPECT_EQ(tree.currentIndex().row(), store.selected_row());
+}
+
+TEST(ReportListView, CellsFromTheNetworkNeverShowAsMarkup) {
+    ui::MemoryReportList store({{"n", 40}});
+    QTreeView tree;
+    new ReportListView(store, tree);
+    store.insert_row(-1, "<b>x</b><img src='http://a/b.png'>");
+    QCoreApplication::processEvents();
+    const QModelIndex cell = tree.model()->index(0, 0);
+    EXPECT_EQ(tree.model()->data(cell).toString(), "<b>x</b><img src='http://a/b.png'>");
+    QTextDocument tooltip;
+    tooltip.setHtml(tree.model()->data(cell, Qt::ToolTipRole).toString());
+    EXPECT_EQ(tooltip.toPlainText(), "<b>x</b><img src='http://a/b.png'>");
 }
 
 // After each step the window catches up; the widget then shows exactly the store.
