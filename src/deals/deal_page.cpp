@@ -4,6 +4,7 @@
 
 #include "text/gbk_literal.h"
 #include "text/gbk_search.h"
+#include "text/needle_finder.h"
 #include "text/numbers.h"
 #include "text/split.h"
 #include "text/text_between.h"
@@ -23,10 +24,31 @@ std::int64_t deal_page_count(std::string_view page) {
     return std::clamp<std::int64_t>(text_to_integer(pager), 0, kMostDealPages);
 }
 
+namespace {
+
+// The text up to the separator that ends its piece number most + 1 (all of it without one):
+// enough to split off the first `most` pieces as the whole text gives them, while a page that
+// repeats the separator is never split whole.
+std::string_view leading_pieces(std::string_view text, std::string_view separator,
+                                std::size_t most) {
+    NeedleFinder finder(text, separator, false);
+    std::size_t at = finder.find(0);
+    for (std::size_t found = 1; found <= most && at != NeedleFinder::npos; ++found) {
+        at = finder.find(at + separator.size());
+    }
+    return text.substr(0, at);
+}
+
+}  // namespace
+
 std::vector<std::string> deal_pieces(std::string_view page) {
+    constexpr std::string_view separator = " </div><div class=\"listmain";
     const std::string block =
         text_between(page, GBK(">成交时间</li>"), "<div class=\"pagebox beta\">");
-    return split_text(block, " </div><div class=\"listmain");
+    std::vector<std::string> pieces =
+        split_text(leading_pieces(block, separator, kMostDealsPerPage), separator);
+    pieces.resize(std::min(pieces.size(), kMostDealsPerPage));
+    return pieces;
 }
 
 std::string deal_count_text(std::string_view page) {

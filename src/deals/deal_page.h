@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,7 +28,11 @@ inline constexpr std::int64_t kMostDealPages = 2000;
 // kMostDealPages.
 std::int64_t deal_page_count(std::string_view page);
 
-// The deals of one page, each the piece of the page that holds it, in page order.
+// A real page holds 80 deals (ps=80); this bound keeps a hostile page from flooding the list.
+inline constexpr std::size_t kMostDealsPerPage = 200;
+
+// The deals of one page, each the piece of the page that holds it, in page order; at most
+// kMostDealsPerPage.
 std::vector<std::string> deal_pieces(std::string_view page);
 
 // The number of deals as the page's footer states it ("共 N 单"); empty without a footer.

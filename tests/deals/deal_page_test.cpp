@@ -34,6 +34,38 @@ TEST(DealPage, OnePiecePerDealWithoutATrailingEmptyOne) {
     EXPECT_TRUE(deal_pieces(gbk("<div class=\"pagebox beta\">")).empty());
 }
 
+TEST(DealPage, APageGivesNoMoreDealsThanTheBound) {
+    const auto numbered = [](std::size_t count) {
+        std::vector<FixtureDeal> deals(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            deals[i].name = "第" + std::to_string(i + 1) + "单";
+        }
+        return deals;
+    };
+    std::string repeated_separator = gbk(">成交时间</li>");
+    for (int i = 0; i < 1'000'000; ++i) {
+        repeated_separator += " </div><div class=\"listmain";
+    }
+    repeated_separator += "<div class=\"pagebox beta\">";
+    const struct {
+        const char* what;
+        std::string page;
+        std::size_t pieces;
+        std::string last_name;  // of the last piece kept
+    } cases[] = {
+        {"a full page", deal_page(numbered(80), 1, 80), 80, "第80单"},
+        {"the bound", deal_page(numbered(kMostDealsPerPage), 1, 0), kMostDealsPerPage, "第200单"},
+        {"one more", deal_page(numbered(kMostDealsPerPage + 1), 1, 0), kMostDealsPerPage,
+         "第200单"},
+        {"the separator a million times", repeated_separator, kMostDealsPerPage, ""},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> pieces = deal_pieces(c.page);
+        ASSERT_EQ(pieces.size(), c.pieces) << c.what;
+        EXPECT_EQ(utf8(text_between(pieces.back(), "_blank\">", "</a>")), c.last_name) << c.what;
+    }
+}
+
 TEST(DealPage, CellsAreCutAsThePageWritesThem) {
     FixtureDeal deal;
     deal.name = "1000万金 急售";
