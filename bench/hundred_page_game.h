@@ -30,10 +30,7 @@ inline HundredPageGame find_hundred_page_game() {
         found.demo = demo::DemoMarketplace::start(options);
         const std::string host = found.demo->base_url();
         MainWindowControls controls;
-        ui::LoadGeneration generations;
-        fill_game_lists(fetch_page(catalogue_address(host)),
-                        {controls.deal.game_lists(), controls.monitor.game_lists()}, generations,
-                        generations.begin(), {});
+        load_catalogue_now(host, controls);
         const auto& ids = controls.deal.游戏列表_游戏名_编号;
         for (int i = 0; i < ids.count(); ++i) {
             const std::int64_t pages =

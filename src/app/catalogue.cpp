@@ -1,22 +1,17 @@
 #include "app/catalogue.h"
 
+#include "net/fetch.h"
 #include "text/pattern_matcher.h"
 
 namespace quvolo {
 namespace {
 
-void clear_lists(const GameLists& lists) {
-    lists.shown_names.clear();
-    lists.shown_ids.clear();
-    lists.all_names.clear();
-    lists.all_ids.clear();
-}
-
-void append_game(const GameLists& lists, const std::string& name, const std::string& id) {
-    lists.shown_names.append(name);
-    lists.all_names.append(name);
-    lists.shown_ids.append(id);
-    lists.all_ids.append(id);
+void show_games(const GameLists& lists, const std::vector<std::string>& names,
+                const std::vector<std::string>& ids) {
+    lists.shown_names.replace_items(names);
+    lists.shown_ids.replace_items(ids);
+    lists.all_names.replace_items(names);
+    lists.all_ids.replace_items(ids);
 }
 
 }  // namespace
@@ -26,26 +21,34 @@ std::string catalogue_address(std::string_view catalogue_host) {
            "/ajax.axd?methodName=GETALLGAMESDATAv31&cache=20&IsGameID=false&jsoncallback=callgame";
 }
 
-void fill_game_lists(std::string_view answer, const CatalogueTargets& lists,
-                     const ui::LoadGeneration& generations, std::uint64_t generation,
-                     std::stop_token stop) {
-    const auto superseded = [&] {
-        return stop.stop_requested() || !generations.is_current(generation);
-    };
-    if (superseded()) {
-        return;
-    }
-    clear_lists(lists.deal_tab);
-    clear_lists(lists.monitor_tab);
+std::vector<CatalogueGame> parse_catalogue(std::string_view answer) {
     PatternMatcher matcher;
     matcher.run("id:'(.*?)',name:'(.*?)'", answer);
     const int count = matcher.match_count();
-    for (int i = 1; i <= count && !superseded(); ++i) {
-        const std::string id = matcher.submatch_text(i, 1);
-        const std::string name = matcher.submatch_text(i, 2);
-        append_game(lists.deal_tab, name, id);
-        append_game(lists.monitor_tab, name, id);
+    std::vector<CatalogueGame> games;
+    games.reserve(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) {
+        games.push_back({matcher.submatch_text(i, 1), matcher.submatch_text(i, 2)});
     }
+    return games;
+}
+
+void show_catalogue(const std::vector<CatalogueGame>& games, const CatalogueTargets& lists) {
+    std::vector<std::string> names, ids;
+    names.reserve(games.size());
+    ids.reserve(games.size());
+    for (const auto& game : games) {
+        names.push_back(game.name);
+        ids.push_back(game.id);
+    }
+    show_games(lists.deal_tab, names, ids);
+    show_games(lists.monitor_tab, names, ids);
+}
+
+std::size_t load_catalogue_now(std::string_view catalogue_host, MainWindowControls& controls) {
+    const auto games = parse_catalogue(fetch_page(catalogue_address(catalogue_host)));
+    show_catalogue(games, {controls.deal.game_lists(), controls.monitor.game_lists()});
+    return games.size();
 }
 
 }  // namespace quvolo

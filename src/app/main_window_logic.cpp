@@ -53,15 +53,22 @@ void MainWindowLogic::window_created() {
 }
 
 void MainWindowLogic::load_catalogue_on_worker() {
-    const auto generation = catalogue_generation_.begin();
+    const auto turn = catalogue_turns_.begin();
     activity().show(GBK("游戏名 列表载入中..."));
     const std::string address = catalogue_address(services_.hosts.catalogue);
-    services_.tasks.run_on_worker([this, address, generation](std::stop_token stop) {
-        const std::string answer = fetch_page(address, {}, stoppable(stop));
-        fill_game_lists(answer, catalogue_targets(), catalogue_generation_, generation, stop);
-        if (catalogue_generation_.is_current(generation) && !stop.stop_requested()) {
-            activity().show(GBK("游戏名 列表载入完成！"));
+    services_.tasks.run_on_worker([this, address, turn](std::stop_token stop) {
+        auto games = parse_catalogue(fetch_page(address, {}, stoppable(stop)));
+        if (stop.stop_requested()) {
+            return;
         }
+        // The lists are written on the window's thread, where the letter filter and the
+        // keyword search read them, so a filter never sees half a catalogue.
+        services_.tasks.run_on_window([this, turn, games = std::move(games)] {
+            catalogue_turns_.write(turn, [&] {
+                show_catalogue(games, catalogue_targets());
+                activity().show(GBK("游戏名 列表载入完成！"));
+            });
+        });
     });
 }
 

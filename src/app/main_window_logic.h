@@ -7,7 +7,7 @@
 #include "app/deal_tab_handlers.h"
 #include "app/main_window_controls.h"
 #include "export/export_menu.h"
-#include "ui/load_generation.h"
+#include "selection/write_turns.h"
 
 namespace quvolo {
 
@@ -53,7 +53,7 @@ class MainWindowLogic {
 
     MainWindowControls& controls_;
     AppServices& services_;
-    ui::LoadGeneration catalogue_generation_;
+    WriteTurns catalogue_turns_;
 };
 
 }  // namespace quvolo

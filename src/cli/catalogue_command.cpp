@@ -2,7 +2,6 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
-#include "net/fetch.h"
 #include "text/codepage.h"
 
 namespace quvolo::cli {
@@ -12,7 +11,7 @@ constexpr std::string_view catalogue_usage =
     "usage: quvolo-cli [--config FILE] catalogue [--json]\n\n"
     "Loads the marketplace's game catalogue as the window does and prints every game:\n"
     "one line per game, identifier TAB name (UTF-8), or with --json an array of\n"
-    "{\"id\": ..., \"name\": ...} objects.\n";
+    "{\"id\": ..., \"name\": ...} objects. Exits 1 when the service answers with no games.\n";
 
 void print_games(const CommandContext& context, const GameLists& games, bool json) {
     const int count = games.all_names.count();
@@ -42,11 +41,11 @@ int run_catalogue(const CommandContext& context) {
         json = true;
     }
     CliSession session(context);
-    ui::LoadGeneration generations;
-    const std::string answer = fetch_page(catalogue_address(session.setup.hosts.catalogue));
-    fill_game_lists(answer,
-                    {session.controls.deal.game_lists(), session.controls.monitor.game_lists()},
-                    generations, generations.begin(), {});
+    if (load_catalogue_now(session.setup.hosts.catalogue, session.controls) == 0) {
+        context.err << "quvolo-cli catalogue: the catalogue service at "
+                    << session.setup.hosts.catalogue << " answered with no games\n";
+        return exit_failure;
+    }
     print_games(context, session.controls.deal.game_lists(), json);
     return exit_ok;
 }

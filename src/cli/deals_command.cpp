@@ -264,10 +264,7 @@ int run_deals(const CommandContext& context) {
     }
     CliSession session(context);
     MainWindowControls& controls = session.controls;
-    ui::LoadGeneration generations;
-    fill_game_lists(fetch_page(catalogue_address(session.setup.hosts.catalogue)),
-                    {controls.deal.game_lists(), controls.monitor.game_lists()}, generations,
-                    generations.begin(), {});
+    load_catalogue_now(session.setup.hosts.catalogue, controls);
 
     DealTabHandlers handlers(controls, session.services);
     if (std::optional<std::string> error = make_choices(options, controls.deal, handlers)) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "ui/captions.h"
 #include "ui/list_box.h"
 
@@ -20,5 +23,10 @@ struct GameFilterControls {
     ui::Button& search_button;
     GameLists games;
 };
+
+// Refills the shown names and their identifiers with the games of the full lists that keep
+// takes, in the catalogue's order.
+void show_games_where(const GameLists& games,
+                      const std::function<bool(const std::string& name)>& keep);
 
 }  // namespace quvolo

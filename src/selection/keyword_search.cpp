@@ -5,18 +5,9 @@
 namespace quvolo {
 
 void search_by_keyword(const GameFilterControls& tab) {
-    const GameLists& games = tab.games;
-    games.shown_names.clear();
-    games.shown_ids.clear();
     const std::string keyword = tab.keyword_box.text();
-    const int count = games.all_names.count();
-    for (int j = 0; j < count; ++j) {
-        const std::string name = games.all_names.item(j);
-        if (contains_text(name, keyword)) {
-            games.shown_names.append(name);
-            games.shown_ids.append(games.all_ids.item(j));
-        }
-    }
+    show_games_where(tab.games,
+                     [&keyword](const std::string& name) { return contains_text(name, keyword); });
 }
 
 }  // namespace quvolo

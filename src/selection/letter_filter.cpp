@@ -29,17 +29,9 @@ void filter_by_letter(const GameFilterControls& tab,
     if (choice.size() != 1 || choice[0] < 'A' || choice[0] > 'Z') {
         return;
     }
-    const GameLists& games = tab.games;
-    games.shown_names.clear();
-    games.shown_ids.clear();
-    const int count = games.all_names.count();
-    for (int j = 0; j < count; ++j) {
-        const std::string name = games.all_names.item(j);
-        if (name_listed_under(name, choice[0])) {
-            games.shown_names.append(name);
-            games.shown_ids.append(games.all_ids.item(j));
-        }
-    }
+    show_games_where(tab.games, [letter = choice[0]](const std::string& name) {
+        return name_listed_under(name, letter);
+    });
 }
 
 }  // namespace quvolo

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quvolo::ui {
 
@@ -16,6 +17,9 @@ class ListBox {
     virtual std::string item(int index) const = 0;
     virtual int selected() const = 0;
     virtual void select(int index) = 0;
+    // The whole list at once, so that a long list is not moved an item at a time.
+    virtual std::vector<std::string> items() const = 0;
+    virtual void replace_items(std::vector<std::string> items) = 0;
 };
 
 // A drop-down list offers the same operations; its items are fixed at creation.

@@ -47,6 +47,15 @@ void MemoryListBox::select(int index) {
     notify_change();
 }
 
+void MemoryListBox::replace_items(std::vector<std::string> items) {
+    {
+        std::lock_guard lock(mutex_);
+        items_ = std::move(items);
+        selected_ = -1;
+    }
+    notify_change();
+}
+
 std::vector<std::string> MemoryListBox::items() const {
     std::lock_guard lock(mutex_);
     return items_;

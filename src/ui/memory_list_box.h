@@ -21,8 +21,9 @@ class MemoryListBox : public ListBox, public ChangeNotifier {
     std::string item(int index) const override;
     int selected() const override;
     void select(int index) override;
+    void replace_items(std::vector<std::string> items) override;
 
-    std::vector<std::string> items() const;
+    std::vector<std::string> items() const override;
 
   private:
     mutable std::mutex mutex_;

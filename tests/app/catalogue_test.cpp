@@ -6,7 +6,6 @@
 #include "app/catalogue.h"
 #include "app/start_up.h"
 #include "demo/demo_marketplace.h"
-#include "net/fetch.h"
 #include "text/codepage.h"
 #include "ui/memory_list_box.h"
 
@@ -15,13 +14,12 @@ namespace {
 
 struct EightLists {
     ui::MemoryListBox lists[8];
-    ui::LoadGeneration generations;
 
     CatalogueTargets targets() {
         return {{lists[0], lists[1], lists[2], lists[3]}, {lists[4], lists[5], lists[6], lists[7]}};
     }
     void load(std::string_view answer) {
-        fill_game_lists(utf8_to_gbk(answer), targets(), generations, generations.begin(), {});
+        show_catalogue(parse_catalogue(utf8_to_gbk(answer)), targets());
     }
     std::vector<std::string> items(int list) const {
         std::vector<std::string> texts;
@@ -68,14 +66,6 @@ TEST(Catalogue, AnswersWithoutGamesLeaveTheListsEmpty) {
     }
 }
 
-TEST(Catalogue, ASupersededLoadWritesNothing) {
-    EightLists lists;
-    const auto older = lists.generations.begin();
-    lists.generations.begin();
-    fill_game_lists(utf8_to_gbk(kTwoGroups), lists.targets(), lists.generations, older, {});
-    EXPECT_EQ(lists.lists[0].count(), 0);
-}
-
 TEST(Catalogue, TheDemoMarketplacesWholeCatalogueArrivesPaired) {
     const auto config = std::filesystem::temp_directory_path() / "quvolo_no_hosts.ini";
     std::filesystem::remove(config);
@@ -83,18 +73,19 @@ TEST(Catalogue, TheDemoMarketplacesWholeCatalogueArrivesPaired) {
     ASSERT_TRUE(setup.demo);
     EXPECT_FALSE(setup.note.empty());
 
-    EightLists lists;
-    const std::string answer = fetch_page(catalogue_address(setup.hosts.catalogue));
-    fill_game_lists(answer, lists.targets(), lists.generations, lists.generations.begin(), {});
-    const int games = lists.lists[0].count();
+    MainWindowControls controls;
+    const auto games = static_cast<int>(load_catalogue_now(setup.hosts.catalogue, controls));
     EXPECT_GT(games, 1000);
-    for (const auto& list : lists.lists) {
-        EXPECT_EQ(list.count(), games);
+    for (const GameLists& lists : {controls.deal.game_lists(), controls.monitor.game_lists()}) {
+        for (const ui::ListBox* list :
+             {&lists.shown_names, &lists.shown_ids, &lists.all_names, &lists.all_ids}) {
+            EXPECT_EQ(list->count(), games);
+        }
     }
     std::set<std::string> ids;
     for (int i = 0; i < games; ++i) {
-        EXPECT_FALSE(lists.lists[0].item(i).empty());
-        ids.insert(lists.lists[1].item(i));
+        EXPECT_FALSE(controls.deal.游戏列表_游戏名_显.item(i).empty());
+        ids.insert(controls.deal.游戏列表_游戏名_编号.item(i));
     }
     EXPECT_EQ(static_cast<int>(ids.size()), games) << "identifiers are unique";
 }

@@ -39,10 +39,7 @@ ShownDeals read_deal_page(const std::string& address) {
 }
 
 int load_catalogue_and_find_game(DealTabRig& rig, int pages) {
-    ui::LoadGeneration generations;
-    fill_game_lists(fetch_page(catalogue_address(demo_hosts().catalogue)),
-                    {rig.c.deal.game_lists(), rig.c.monitor.game_lists()}, generations,
-                    generations.begin(), {});
+    load_catalogue_now(demo_hosts().catalogue, rig.c);
     const auto& ids = rig.c.deal.游戏列表_游戏名_编号;
     for (int i = 0; i < ids.count() && i < 300; ++i) {
         const ShownDeals first =
