@@ -107,7 +107,7 @@ void MainWindowLogic::check_for_update(bool report_latest) {
         }
         services_.tasks.run_on_window([this, answer = std::move(answer), report_latest] {
             handle_version_answer(answer, report_latest, services_.desktop, [this] {
-                start_updater(services_.program_dir, services_.hosts);
+                return start_updater(services_.program_dir, services_.hosts);
             });
         });
     });

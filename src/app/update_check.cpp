@@ -11,14 +11,16 @@ std::string version_service_address(std::string_view publisher_host) {
 }
 
 void handle_version_answer(std::string_view answer, bool report_latest, ui::Desktop& desktop,
-                           const std::function<void()>& accept_update) {
+                           const std::function<bool()>& start_update) {
     switch (classify_version_answer(answer)) {
         case VersionAnswer::different: {
             const auto choice = desktop.message_box({GBK("系统检测有新的版本程序已发布,是否更新？"),
                                                      GBK("友情提示"), ui::MessageButtons::ok_cancel,
                                                      ui::MessageIcon::question});
-            if (choice == ui::MessageAnswer::ok) {
-                accept_update();
+            if (choice == ui::MessageAnswer::ok && !start_update()) {
+                desktop.message_box(
+                    {GBK("无法写出或启动更新程序，请检查程序所在的文件夹是否可写。"),
+                     GBK("友情提示"), ui::MessageButtons::ok, ui::MessageIcon::exclamation});
             }
             return;
         }

@@ -13,10 +13,10 @@ namespace quvolo {
 std::string version_service_address(std::string_view publisher_host);
 
 // What the check does with the version service's answer; report_latest is true when the user
-// pressed the button (then an up-to-date or failed check is reported too). accept_update runs
-// when the user agrees to update.
+// pressed the button (then an up-to-date or failed check is reported too). start_update runs
+// when the user agrees to update; when it fails the user is told.
 void handle_version_answer(std::string_view answer, bool report_latest, ui::Desktop& desktop,
-                           const std::function<void()>& accept_update);
+                           const std::function<bool()>& start_update);
 
 // Writes the carried updater beside the program, replacing an older one, and starts it
 // without arguments and without waiting. False when it could not be written or started.
