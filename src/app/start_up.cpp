@@ -22,8 +22,16 @@ std::filesystem::path choose_config_path(
 }
 
 HostSetup set_up_hosts(const std::filesystem::path& config_file) {
-    if (auto hosts = configured_hosts(IniFile::read(config_file))) {
-        return {std::move(*hosts), nullptr, {}};
+    const IniFile config = IniFile::read(config_file);
+    if (auto hosts = configured_hosts(config)) {
+        std::string note;
+        for (const auto& key : unusable_host_keys(config)) {
+            note += (note.empty() ? "config.ini 的 [hosts] 一节中这些服务没有可用的 http:// 地址，"
+                                    "相应的查询会得到空结果："
+                                  : "、") +
+                    key;
+        }
+        return {std::move(*hosts), nullptr, note};
     }
     std::shared_ptr<demo::DemoMarketplace> demo = demo::DemoMarketplace::start({});
     if (!demo) {

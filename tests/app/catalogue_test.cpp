@@ -90,12 +90,16 @@ TEST(Catalogue, TheDemoMarketplacesWholeCatalogueArrivesPaired) {
     EXPECT_EQ(static_cast<int>(ids.size()), games) << "identifiers are unique";
 }
 
-TEST(HostSetup, ConfiguredHostsNeverStartTheDemo) {
+TEST(HostSetup, ConfiguredHostsNeverStartTheDemoAndUnusableOnesAreNamed) {
     const auto config = std::filesystem::temp_directory_path() / "quvolo_hosts.ini";
-    std::ofstream(config) << "[hosts]\ncatalogue=http://127.0.0.1:9\n";
+    std::ofstream(config) << "[hosts]\ncatalogue=http://127.0.0.1:9\ntrading=HTTP://t\n"
+                             "search=http://s\nranking=http://r\nportal=http://p\n"
+                             "portal_gift=https://g\n";
     const HostSetup setup = set_up_hosts(config);
     EXPECT_FALSE(setup.demo);
     EXPECT_EQ(setup.hosts.catalogue, "http://127.0.0.1:9");
+    EXPECT_NE(setup.note.find("portal_gift、publisher"), std::string::npos) << setup.note;
+    EXPECT_EQ(setup.note.find("trading"), std::string::npos) << setup.note;
     std::filesystem::remove(config);
 }
 
