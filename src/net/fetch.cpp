@@ -131,6 +131,8 @@ bool prepare(PreparedRequest& prepared, std::string_view url, const FetchRequest
     curl_easy_setopt(easy, CURLOPT_PROXYHEADER, prepared.proxy_headers.get());
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(control.timeout.count()));
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    // A stopped request must not wait at cleanup for a name lookup still running.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
     // Redirects are not followed: the request keeps its exact target, and a redirect answer's
     // own body comes back like any other status.
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
