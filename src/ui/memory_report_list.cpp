@@ -1,6 +1,7 @@
 #include "ui/memory_report_list.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quvolo::ui {
 
@@ -101,7 +102,7 @@ void MemoryReportList::select_row(int row) {
 
 std::vector<ReportRow> MemoryReportList::rows() const {
     std::lock_guard lock(mutex_);
-    return rows_;
+    return {rows_.begin(), rows_.end()};
 }
 
 void MemoryReportList::replace_rows(std::vector<ReportRow> rows) {
@@ -111,7 +112,7 @@ void MemoryReportList::replace_rows(std::vector<ReportRow> rows) {
     }
     {
         std::lock_guard lock(mutex_);
-        rows_ = std::move(rows);
+        rows_.assign(std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
         selected_ = -1;
     }
     notify_change();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <mutex>
 #include <vector>
 
@@ -32,7 +33,8 @@ class MemoryReportList : public ReportList, public ChangeNotifier {
 
     const std::vector<ReportColumn> columns_;
     mutable std::mutex mutex_;
-    std::vector<ReportRow> rows_;
+    // Results arrive at the top: a deque takes them there without moving the rows below.
+    std::deque<ReportRow> rows_;
     int selected_ = -1;
 };
 
