@@ -9,6 +9,7 @@
 
 #include "app/host_config.h"
 #include "app/ini_file.h"
+#include "app/publisher_pages.h"
 #include "app/version_answer.h"
 #include "net/fetch.h"
 
@@ -45,9 +46,9 @@ int main(int argc, char** argv) {
         config.value("基本配置", "版本号").value_or(std::string(quvolo::kInstalledVersion));
     const std::string publisher = publisher_address(config);
 
-    const std::string answer =
-        publisher.empty() ? std::string()
-                          : quvolo::fetch_page(publisher + "/NetWork/lumorasoft/Tovana/ver.asp");
+    const std::string answer = publisher.empty()
+                                   ? std::string()
+                                   : quvolo::fetch_page(quvolo::version_service_address(publisher));
     switch (quvolo::classify_version_answer(answer, installed)) {
         case quvolo::VersionAnswer::unreachable:
             show_box(QMessageBox::Warning,
@@ -65,8 +66,7 @@ int main(int argc, char** argv) {
                              .arg(latest, utf8(installed)),
                          QMessageBox::Yes | QMessageBox::No);
             if (choice == QMessageBox::Yes) {
-                QDesktopServices::openUrl(
-                    QUrl(utf8(publisher + "/index.php/archives/category/lumorasoft")));
+                QDesktopServices::openUrl(QUrl(utf8(quvolo::manual_update_address(publisher))));
             }
             break;
         }

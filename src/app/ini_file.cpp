@@ -1,8 +1,7 @@
 #include "app/ini_file.h"
 
-#include <unistd.h>
+#include "export/replace_file.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -141,25 +140,8 @@ std::string IniFile::text() const {
 }
 
 bool IniFile::write(const std::filesystem::path& path) const {
-    auto temporary = path;
-    temporary += ".tmp-" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text();
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    std::string ignored_reason;
+    return write_file_replacing(path.string(), text(), ignored_reason);
 }
 
 }  // namespace quvolo

@@ -5,6 +5,7 @@
 
 #include "app/help_texts.h"
 #include "app/program_files.h"
+#include "app/publisher_pages.h"
 #include "app/update_check.h"
 #include "net/fetch.h"
 #include "selection/keyword_search.h"
@@ -44,9 +45,9 @@ void MainWindowLogic::window_created() {
     controls_.deal.透明标签_排序.set_caption(GBK("降"));
     controls_.monitor.透明标签_排序1.set_caption(GBK("降"));
     write_program_files(services_.program_dir);
-    controls_.messages.超文本浏览框1.set_address(message_board_address());
-    controls_.messages.超文本浏览框2.set_address(services_.hosts.publisher +
-                                                 "/NetWork/lumorasoft/Tovana/tongji.html");
+    const std::string& publisher = services_.hosts.publisher;
+    controls_.messages.超文本浏览框1.set_address(message_board_address(publisher));
+    controls_.messages.超文本浏览框2.set_address(statistics_page_address(publisher));
     controls_.update.标签38.set_caption(about_text(services_.hosts.publisher));
     load_catalogue_on_worker();
     controls_.update.时钟1.set_period(kUpdateCheckDelayMs);
@@ -114,20 +115,15 @@ void MainWindowLogic::check_for_update(bool report_latest) {
 }
 
 void MainWindowLogic::manual_update_clicked() {
-    services_.desktop.open_in_browser(services_.hosts.publisher +
-                                      "/index.php/archives/category/lumorasoft");
+    services_.desktop.open_in_browser(manual_update_address(services_.hosts.publisher));
 }
 
 void MainWindowLogic::refresh_messages_clicked() {
-    controls_.messages.超文本浏览框1.set_address(message_board_address());
+    controls_.messages.超文本浏览框1.set_address(message_board_address(services_.hosts.publisher));
 }
 
 void MainWindowLogic::website_clicked() {
     services_.desktop.open_in_browser(services_.hosts.publisher + "/");
-}
-
-std::string MainWindowLogic::message_board_address() const {
-    return services_.hosts.publisher + "/koushui/index.asp";
 }
 
 ExportMenuControls MainWindowLogic::export_controls() {

@@ -40,8 +40,6 @@ class MainWindowLogic {
     void slider1_moved(int position);
     void slider2_moved(int position);
 
-    std::string message_board_address() const;
-
   private:
     ui::ActivityDisplay activity();
     GameFilterControls filter(QueryTab tab);

@@ -1,10 +1,9 @@
 #include "app/program_files.h"
 
-#include <fstream>
-
 #include "app/ini_file.h"
 #include "app/version_answer.h"
 #include "embedded.h"
+#include "export/replace_file.h"
 
 namespace quvolo {
 
@@ -15,10 +14,9 @@ std::filesystem::path config_path(const std::filesystem::path& program_dir) {
 void write_program_files(const std::filesystem::path& program_dir) {
     const auto alarm = program_dir / "alarm.mp3";
     std::error_code error;
+    std::string ignored_reason;
     if (!std::filesystem::exists(alarm, error)) {
-        const auto sound = alarm_sound();
-        std::ofstream(alarm, std::ios::binary)
-            .write(sound.data(), static_cast<std::streamsize>(sound.size()));
+        write_file_replacing(alarm.string(), alarm_sound(), ignored_reason);
     }
     auto config = IniFile::read(config_path(program_dir));
     config.set_value("基本配置", "版本号", kInstalledVersion);

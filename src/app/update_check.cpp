@@ -6,10 +6,6 @@
 
 namespace quvolo {
 
-std::string version_service_address(std::string_view publisher_host) {
-    return std::string(publisher_host) + "/NetWork/lumorasoft/Tovana/ver.asp";
-}
-
 void handle_version_answer(std::string_view answer, bool report_latest, ui::Desktop& desktop,
                            const std::function<bool()>& start_update) {
     switch (classify_version_answer(answer)) {

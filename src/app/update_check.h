@@ -10,8 +10,6 @@
 
 namespace quvolo {
 
-std::string version_service_address(std::string_view publisher_host);
-
 // What the check does with the version service's answer; report_latest is true when the user
 // pressed the button (then an up-to-date or failed check is reported too). start_update runs
 // when the user agrees to update; when it fails the user is told.

@@ -4,10 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <thread>
 
 #include "embedded.h"
+#include "export/replace_file.h"
 
 extern char** environ;
 
@@ -18,35 +18,17 @@ std::filesystem::path updater_path(const std::filesystem::path& program_dir) {
 }
 
 std::optional<std::filesystem::path> write_updater(const std::filesystem::path& program_dir) {
+    // Replacing a running updater is safe: the old one keeps its file until it exits.
     const auto target = updater_path(program_dir);
-    auto temporary = target;
-    temporary += ".new";
-    const auto bytes = updater_program();
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return std::nullopt;
-        }
-    }
-    std::error_code error;
-    std::filesystem::permissions(
-        temporary,
-        std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-            std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-            std::filesystem::perms::others_exec,
-        error);
-    // Renaming over a running updater is safe: the old one keeps its file until it exits.
-    if (!error) {
-        std::filesystem::rename(temporary, target, error);
-    }
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    std::string ignored_reason;
+    if (!write_file_replacing(target.string(), updater_program(), ignored_reason)) {
         return std::nullopt;
     }
-    return target;
+    using std::filesystem::perms;
+    std::error_code error;
+    std::filesystem::permissions(target, perms::owner_exec | perms::group_exec | perms::others_exec,
+                                 std::filesystem::perm_options::add, error);
+    return error ? std::nullopt : std::optional(target);
 }
 
 bool launch_detached(const std::filesystem::path& program,
