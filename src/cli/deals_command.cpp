@@ -238,12 +238,13 @@ void print_table(std::ostream& out, const MainWindowControls& controls) {
 
 // The deal list's menu item without its dialog: the same columns and sheet name.
 int export_deals(const std::string& path, CliSession& session, std::ostream& err) {
-    constexpr int kDealColumns[] = {0, 1, 2, 3, 4, 5, 6, 7};
+    const DealTabControls& tab = session.controls.deal;
+    const ListExport what = deal_list_export(
+        tab.成交信息, tab.查询目标, export_sheet_name(host_name_of(session.setup.hosts.publisher)),
+        local_now());
     std::string reason;
-    const bool written =
-        export_list_view(session.controls.deal.成交信息, kDealColumns, true, path,
-                         export_sheet_name(host_name_of(session.setup.hosts.publisher)), true,
-                         &session.controls.进度条1, true, &reason);
+    const bool written = export_list_view(what.list, what.columns, true, path, what.sheet_name,
+                                          true, &session.controls.进度条1, true, &reason);
     if (!written) {
         err << "quvolo-cli deals: " << gbk_to_utf8(GBK("导出失败：") + reason) << "\n";
         return exit_failure;

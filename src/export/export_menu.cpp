@@ -55,15 +55,18 @@ void run_list_export(const ListExport& what, const ExportMenuControls& controls)
     controls.分组框2.set_visible(false);
 }
 
+ListExport deal_list_export(const ui::ReportList& 成交信息, const ui::Label& 查询目标,
+                            std::string_view sheet_name, const DateTime& now) {
+    return {.list = 成交信息,
+            .columns = {0, 1, 2, 3, 4, 5, 6, 7},
+            .suggested_name = suggested_export_name(GBK("成交量-"), 查询目标.caption(), now),
+            .sheet_name = std::string(sheet_name)};
+}
+
 void export_deal_list(const ui::ReportList& 成交信息, const ui::Label& 查询目标,
                       const ExportMenuControls& controls, std::string_view sheet_name,
                       const DateTime& now) {
-    run_list_export(
-        {.list = 成交信息,
-         .columns = {0, 1, 2, 3, 4, 5, 6, 7},
-         .suggested_name = suggested_export_name(GBK("成交量-"), 查询目标.caption(), now),
-         .sheet_name = std::string(sheet_name)},
-        controls);
+    run_list_export(deal_list_export(成交信息, 查询目标, sheet_name, now), controls);
 }
 
 void export_open_offer_list(const ui::ReportList& 成交信息1, const ui::Label& 查询目标1,

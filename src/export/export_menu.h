@@ -39,7 +39,11 @@ std::string suggested_export_name(std::string_view prefix, std::string_view quer
 // does nothing.
 void run_list_export(const ListExport& what, const ExportMenuControls& controls);
 
-// The menu item "成交信息导出Excel": the deal list, columns 0 to 7.
+// What "成交信息导出Excel" exports: the deal list, columns 0 to 7, under its suggested name.
+ListExport deal_list_export(const ui::ReportList& 成交信息, const ui::Label& 查询目标,
+                            std::string_view sheet_name, const DateTime& now);
+
+// The menu item "成交信息导出Excel".
 void export_deal_list(const ui::ReportList& 成交信息, const ui::Label& 查询目标,
                       const ExportMenuControls& controls, std::string_view sheet_name,
                       const DateTime& now);
