@@ -34,21 +34,11 @@ std::vector<ui::ReportColumn> figure_list_columns() {
     return {{"1", 50}};
 }
 
-std::vector<ui::ReportColumn> deal_columns() {
+// The deal list and its hidden copies differ only in the title of the game column.
+std::vector<ui::ReportColumn> deal_columns(const char* game_column_title) {
     return gbk_columns({{"序号", 40},
                         {"商品名称", 250},
-                        {"游戏区服", 75},
-                        {"商品类型", 65},
-                        {"价格", 60},
-                        {"单价", 60},
-                        {"成交时间", 150},
-                        {"交易地址", 200}});
-}
-
-std::vector<ui::ReportColumn> deal_copy_columns() {
-    return gbk_columns({{"序号", 40},
-                        {"商品名称", 250},
-                        {"游戏/区/服", 75},
+                        {game_column_title, 75},
                         {"商品类型", 65},
                         {"价格", 60},
                         {"单价", 60},
@@ -70,9 +60,9 @@ DealTabControls::DealTabControls()
       按钮_关键字(GBK("搜")),
       成交量(GBK("获取成交信息")),
       加入统计(GBK("添加统计信息")),
-      成交信息(deal_columns()),
-      成交信息复制(deal_copy_columns()),
-      成交信息复制1(deal_copy_columns()),
+      成交信息(deal_columns("游戏区服")),
+      成交信息复制(deal_columns("游戏/区/服")),
+      成交信息复制1(deal_columns("游戏/区/服")),
       总合_隐(figure_list_columns()),
       单价_隐(figure_list_columns()),
       总合_隐3(figure_list_columns()),

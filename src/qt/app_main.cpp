@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     MainWindowLogic logic(controls, services);
     DealTabHandlers deals(controls, services);
     if (!setup.note.empty()) {
-        // Part 1 shows the current activity and changes at once; part 0 keeps the note until
+        // The status bar's activity part changes at once; its target part keeps the note until
         // the first query, and the update tab keeps it for good.
         controls.状态条1.set_part(0, utf8_to_gbk(setup.note));
         controls.update.标签37.set_caption(utf8_to_gbk(setup.note));
