@@ -28,9 +28,7 @@ void crawl_hundred_pages(benchmark::State& state) {
     ui::ScriptedDesktop desktop;
     ui::ScaledPacer pacer(0);
     const PageReader reader = [](const std::string& address, std::stop_token stop) {
-        FetchControl control;
-        control.stop = std::move(stop);
-        return fetch_page(address, {}, control);
+        return fetch_page(address, {}, stoppable(std::move(stop)));
     };
     int rows = 0;
     for (auto _ : state) {

@@ -47,9 +47,7 @@ DealTabHandlers::DealTabHandlers(MainWindowControls& controls, AppServices& serv
 
 PageReader DealTabHandlers::page_reader() const {
     return [](const std::string& address, std::stop_token stop) {
-        FetchControl control;
-        control.stop = std::move(stop);
-        return fetch_page(address, {}, control);
+        return fetch_page(address, {}, stoppable(std::move(stop)));
     };
 }
 

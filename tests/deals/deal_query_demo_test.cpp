@@ -29,9 +29,7 @@ TEST(DealQueryOnDemo, EveryPageIsReadWithTheLastOnTopAndTheFiguresMatchTheRows) 
                 {trading,
                  [&](const std::string& address, std::stop_token stop) {
                      requests.push_back(address);
-                     FetchControl control;
-                     control.stop = stop;
-                     return fetch_page(address, {}, control);
+                     return fetch_page(address, {}, stoppable(std::move(stop)));
                  },
                  rig.desktop,
                  rig.pacer,
