@@ -65,7 +65,7 @@ void DealTabHandlers::game_chosen() {
 }
 
 void DealTabHandlers::area_chosen() {
-    const std::uint64_t held = begin_area_load(choice_turns_);
+    const AreaLoadTurns held = begin_area_load(choice_turns_);
     services_.tasks.run_on_worker([this, held](std::stop_token stop) {
         load_servers(deal_choice_lists(controls_.deal), choice_turns_, held,
                      load_environment(stop));

@@ -16,14 +16,29 @@ std::string chosen_game_id(const DealChoiceLists& lists) {
     return lists.games.hidden.item(lists.games.hidden.selected());
 }
 
+// Stops the load begun before and gives the one beginning now a stop of its own.
+std::stop_source replace_load(std::stop_source& newest) {
+    newest.request_stop();
+    newest = std::stop_source();
+    return newest;
+}
+
+// Linked to the worker's token, so the worker's stop ends the load as a newer choice does.
+struct RequestStop {
+    std::stop_source load;
+    void operator()() noexcept { load.request_stop(); }
+};
+
 }  // namespace
 
 GameLoadTurns begin_game_load(DealChoiceTurns& turns) {
-    return {turns.areas.begin(), turns.types.begin(), turns.servers.begin()};
+    turns.area_load.request_stop();
+    return {turns.areas.begin(), turns.types.begin(), turns.servers.begin(),
+            replace_load(turns.game_load)};
 }
 
-std::uint64_t begin_area_load(DealChoiceTurns& turns) {
-    return turns.servers.begin();
+AreaLoadTurns begin_area_load(DealChoiceTurns& turns) {
+    return {turns.servers.begin(), replace_load(turns.area_load)};
 }
 
 std::string areas_address(std::string_view catalogue_host, std::string_view game_id) {
@@ -48,8 +63,10 @@ std::string goods_types_address(std::string_view trading_host, std::string_view 
 
 void load_areas_and_goods_types(const DealChoiceLists& lists, DealChoiceTurns& turns,
                                 GameLoadTurns held, const ChoiceLoadEnvironment& environment) {
+    const std::stop_callback worker_stop(environment.stop, RequestStop{held.stop});
+    const std::stop_token stop = held.stop.get_token();
     const auto superseded = [&] {
-        return environment.stop.stop_requested() || !turns.areas.is_newest(held.areas);
+        return stop.stop_requested() || !turns.areas.is_newest(held.areas);
     };
     if (superseded()) {
         return;
@@ -57,17 +74,17 @@ void load_areas_and_goods_types(const DealChoiceLists& lists, DealChoiceTurns& t
     environment.activity.show(GBK("分区类型 列表载入中..."));
 
     const std::string areas_answer = environment.read_page(
-        areas_address(environment.catalogue_host, chosen_game_id(lists)), environment.stop);
+        areas_address(environment.catalogue_host, chosen_game_id(lists)), stop);
     if (superseded() || !fill_list_pair(text_between(areas_answer, "callarea([", "])"), lists.areas,
                                         kCatalogueEntryMarkers, turns.areas, held.areas)) {
         return;
     }
-    if (!environment.pacer.pause(kPauseBetweenServices, environment.stop) || superseded()) {
+    if (!environment.pacer.pause(kPauseBetweenServices, stop) || superseded()) {
         return;
     }
 
     const std::string types_answer = environment.read_page(
-        goods_types_address(environment.trading_host, chosen_game_id(lists)), environment.stop);
+        goods_types_address(environment.trading_host, chosen_game_id(lists)), stop);
     if (superseded() ||
         !fill_list_pair(text_between(types_answer, "calltype,calltype([", "])"), lists.types,
                         kGoodsTypeEntryMarkers, turns.types, held.types)) {
@@ -83,10 +100,12 @@ void load_areas_and_goods_types(const DealChoiceLists& lists, DealChoiceTurns& t
     }
 }
 
-void load_servers(const DealChoiceLists& lists, DealChoiceTurns& turns, std::uint64_t held,
+void load_servers(const DealChoiceLists& lists, DealChoiceTurns& turns, AreaLoadTurns held,
                   const ChoiceLoadEnvironment& environment) {
+    const std::stop_callback worker_stop(environment.stop, RequestStop{held.stop});
+    const std::stop_token stop = held.stop.get_token();
     const auto superseded = [&] {
-        return environment.stop.stop_requested() || !turns.servers.is_newest(held);
+        return stop.stop_requested() || !turns.servers.is_newest(held.servers);
     };
     if (superseded()) {
         return;
@@ -96,10 +115,10 @@ void load_servers(const DealChoiceLists& lists, DealChoiceTurns& turns, std::uin
     lists.games.follow_choice();
     const std::string area_id = lists.areas.hidden.item(lists.areas.hidden.selected());
 
-    const std::string answer = environment.read_page(
-        servers_address(environment.catalogue_host, area_id), environment.stop);
+    const std::string answer =
+        environment.read_page(servers_address(environment.catalogue_host, area_id), stop);
     if (superseded() || !fill_list_pair(text_between(answer, "callserver([", "])"), lists.servers,
-                                        kCatalogueEntryMarkers, turns.servers, held)) {
+                                        kCatalogueEntryMarkers, turns.servers, held.servers)) {
         return;
     }
     environment.activity.status_bar.set_part(1, GBK("服务器列表载入完成！"));

@@ -8,13 +8,17 @@
 
 namespace quvolo::testing {
 
-const Hosts& demo_hosts() {
+demo::DemoMarketplace& shared_demo() {
     static const std::unique_ptr<demo::DemoMarketplace> demo = [] {
         demo::DemoOptions options;
         options.today = demo::CalendarDate{2025, 5, 14};
         return demo::DemoMarketplace::start(options);
     }();
-    static const Hosts hosts = hosts_all_at(demo->base_url());
+    return *demo;
+}
+
+const Hosts& demo_hosts() {
+    static const Hosts hosts = hosts_all_at(shared_demo().base_url());
     return hosts;
 }
 

@@ -12,7 +12,9 @@
 
 namespace quvolo::testing {
 
-// One demo marketplace with a fixed date, shared by the tests that only read from it.
+// One demo marketplace with a fixed date, shared by the tests; a test that sets faults on it
+// clears them before it ends.
+demo::DemoMarketplace& shared_demo();
 const Hosts& demo_hosts();
 
 // What a deal-list page of the demo shows, read independently of the crawl (UTF-8).

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <condition_variable>
+#include <functional>
 #include <map>
+#include <mutex>
+#include <set>
+#include <thread>
 
 #include "selection/choice_loads.h"
 #include "selection/list_pair_fill.h"
@@ -32,7 +38,10 @@ struct ChoiceRig {
     ui::ScaledPacer pacer{0};
     DealChoiceTurns turns;
     std::map<std::string, std::string> answers;  // UTF-8, sent as GBK
+    std::set<std::string> unanswered;            // a read of these ends only when it is stopped
     std::vector<std::string> requests;
+    std::mutex mutex;
+    std::condition_variable_any requested;
 
     ChoiceRig() {
         for (const char* name : {"甲", "乙"}) {
@@ -50,17 +59,28 @@ struct ChoiceRig {
                 {server_names, server_ids}};
     }
 
-    ChoiceLoadEnvironment environment() {
+    ChoiceLoadEnvironment environment(std::stop_token worker_stop = {}) {
         return {kCatalogue,
                 kTrading,
-                [this](const std::string& address, std::stop_token) {
+                [this](const std::string& address, std::stop_token stop) {
+                    std::unique_lock lock(mutex);
                     requests.push_back(address);
+                    requested.notify_all();
+                    if (unanswered.contains(address)) {
+                        requested.wait(lock, stop, [] { return false; });
+                        return std::string();
+                    }
                     const auto found = answers.find(address);
                     return found == answers.end() ? std::string() : utf8_to_gbk(found->second);
                 },
                 {state, status_bar},
                 pacer,
-                {}};
+                std::move(worker_stop)};
+    }
+
+    void wait_for_request(const std::string& address) {
+        std::unique_lock lock(mutex);
+        requested.wait(lock, [&] { return std::ranges::count(requests, address) > 0; });
     }
 
     void answer_game(const std::string& game_id) {
@@ -157,6 +177,52 @@ TEST(ChoiceLoads, AnAreaChosenDuringAGameLoadKeepsItsServers) {
     load_areas_and_goods_types(rig.lists(), rig.turns, game, rig.environment());
     EXPECT_EQ(utf8_items(rig.server_names), std::vector<std::string>{"紫禁城"});
     EXPECT_EQ(utf8_items(rig.type_names), (std::vector<std::string>{"游戏币", "装备"}));
+}
+
+// The older load's request never comes back unless it is stopped: only the stop can end it.
+TEST(ChoiceLoads, AReplacedLoadEndsWhileItsRequestIsUnanswered) {
+    using Load = std::function<void(ChoiceRig&, std::stop_token worker_stop)>;
+    const Load game_load = [](ChoiceRig& rig, std::stop_token worker_stop) {
+        load_areas_and_goods_types(rig.lists(), rig.turns, begin_game_load(rig.turns),
+                                   rig.environment(std::move(worker_stop)));
+    };
+    const Load area_load = [](ChoiceRig& rig, std::stop_token worker_stop) {
+        load_servers(rig.lists(), rig.turns, begin_area_load(rig.turns),
+                     rig.environment(std::move(worker_stop)));
+    };
+    const struct {
+        const char* what;
+        const Load& older;
+        std::string unanswered;
+        std::function<void(ChoiceRig&, std::jthread& older_worker)> replace;
+    } cases[] = {
+        {"a newer game", game_load, areas_address(kCatalogue, "32"),
+         [](ChoiceRig& rig, std::jthread&) { begin_game_load(rig.turns); }},
+        {"a newer area", area_load, servers_address(kCatalogue, "12"),
+         [](ChoiceRig& rig, std::jthread&) { begin_area_load(rig.turns); }},
+        {"a newer game after an area", area_load, servers_address(kCatalogue, "12"),
+         [](ChoiceRig& rig, std::jthread&) { begin_game_load(rig.turns); }},
+        {"the worker told to stop", game_load, areas_address(kCatalogue, "32"),
+         [](ChoiceRig&, std::jthread& older_worker) { older_worker.request_stop(); }},
+    };
+    for (const auto& c : cases) {
+        ChoiceRig rig;
+        rig.area_names.append(utf8_to_gbk("网通一区"));
+        rig.area_ids.append("12");
+        rig.area_names.select(0);
+        rig.fill_stale_servers();
+        rig.unanswered.insert(c.unanswered);
+        std::jthread older_worker(
+            [&](std::stop_token worker_stop) { c.older(rig, std::move(worker_stop)); });
+        rig.wait_for_request(c.unanswered);
+        c.replace(rig, older_worker);
+        older_worker.join();
+
+        EXPECT_EQ(utf8_items(rig.area_names), std::vector<std::string>{"网通一区"}) << c.what;
+        EXPECT_EQ(rig.type_names.count(), 0) << c.what;
+        EXPECT_EQ(utf8_items(rig.server_names), std::vector<std::string>{"old"}) << c.what;
+        EXPECT_EQ(rig.requests, std::vector<std::string>{c.unanswered}) << c.what;
+    }
 }
 
 TEST(ChoiceLoads, AnAreaLoadsItsServersAndSaysSoOnlyInTheStatusBar) {
