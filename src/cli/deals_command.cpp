@@ -9,6 +9,7 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "deals/deal_controls.h"
 #include "export/export_list_view.h"
 #include "export/export_menu.h"
 #include "net/fetch.h"
@@ -144,22 +145,6 @@ std::optional<std::string> make_choices(const DealsOptions& options, DealTabCont
     return std::nullopt;
 }
 
-struct Figure {
-    const char* name;     // the label's own name
-    const char* caption;  // the fixed caption beside it
-    const ui::Label& label;
-};
-
-std::vector<Figure> figures(const DealTabControls& tab) {
-    return {{"标签_交易笔数", "交易量", tab.标签_交易笔数},
-            {"标签_交易总金额", "总成交", tab.标签_交易总金额},
-            {"标签_最低价", "最低金额", tab.标签_最低价},
-            {"标签_最高价", "最高金额", tab.标签_最高价},
-            {"标签_最低单价", "最低单价", tab.标签_最低单价},
-            {"标签_最高单价", "最高单价", tab.标签_最高单价},
-            {"标签_平均单价", "平均单价", tab.标签_平均单价}};
-}
-
 void print_json(std::ostream& out, const MainWindowControls& controls) {
     const DealTabControls& tab = controls.deal;
     const ui::ReportList& deals = tab.成交信息;
@@ -178,11 +163,12 @@ void print_json(std::ostream& out, const MainWindowControls& controls) {
     }
     out << (rows.empty() ? "],\n" : "\n ],\n") << " \"figures\": {";
     bool first = true;
-    for (const Figure& figure : figures(tab)) {
-        out << (first ? "" : ", ") << "\"" << figure.name
-            << "\": " << json_string(figure.label.caption());
-        first = false;
-    }
+    for_each_deal_figure(
+        tab, tab, [&](const DealFigureNames& names, const ui::Label& label, const ui::Label&) {
+            out << (first ? "" : ", ") << "\"" << names.label
+                << "\": " << json_string(label.caption());
+            first = false;
+        });
     out << "},\n \"status\": [";
     for (int part = 0; part < ui::MemoryStatusBar::kParts; ++part) {
         out << (part ? ", " : "") << json_string(controls.状态条1.part(part));
@@ -226,10 +212,10 @@ void print_table(std::ostream& out, const MainWindowControls& controls) {
         print_row(row);
     }
     out << "\n";
-    for (const Figure& figure : figures(tab)) {
-        out << padded(utf8_to_gbk(figure.caption), 10) << gbk_to_utf8(figure.label.caption())
-            << "\n";
-    }
+    for_each_deal_figure(
+        tab, tab, [&](const DealFigureNames& names, const ui::Label& label, const ui::Label&) {
+            out << padded(utf8_to_gbk(names.caption), 10) << gbk_to_utf8(label.caption()) << "\n";
+        });
     out << "\n";
     for (int part = 0; part < ui::MemoryStatusBar::kParts; ++part) {
         out << gbk_to_utf8(controls.状态条1.part(part)) << "\n";

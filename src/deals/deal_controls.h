@@ -29,6 +29,37 @@ struct DealHolderLabels {
     ui::Label& 透明标签_平均;
 };
 
+// What names one of the seven figures (UTF-8): its value's label, which is also its key in the
+// command line's JSON, the label that keeps it for the restore, and the static label with the
+// fixed caption beside it.
+struct DealFigureNames {
+    const char* label;
+    const char* holder;
+    const char* caption_label;
+    const char* caption;
+};
+
+// The table of the seven figures, in the order they are shown: calls
+// visit(names, label, holder) with the labels of `figures` and `holders` that show and keep
+// each. Both may be the deal tab's own controls.
+template <class Figures, class Holders, class Visit>
+void for_each_deal_figure(Figures& figures, Holders& holders, Visit&& visit) {
+    visit(DealFigureNames{"标签_交易笔数", "透明标签_量副", "标签7", "交易量"},
+          figures.标签_交易笔数, holders.透明标签_量副);
+    visit(DealFigureNames{"标签_交易总金额", "透明标签_总副", "标签6", "总成交"},
+          figures.标签_交易总金额, holders.透明标签_总副);
+    visit(DealFigureNames{"标签_最低价", "透明标签_低金", "标签8", "最低金额"}, figures.标签_最低价,
+          holders.透明标签_低金);
+    visit(DealFigureNames{"标签_最高价", "透明标签_高金", "标签9", "最高金额"}, figures.标签_最高价,
+          holders.透明标签_高金);
+    visit(DealFigureNames{"标签_最低单价", "透明标签_低单", "标签11", "最低单价"},
+          figures.标签_最低单价, holders.透明标签_低单);
+    visit(DealFigureNames{"标签_最高单价", "透明标签_高单", "标签12", "最高单价"},
+          figures.标签_最高单价, holders.透明标签_高单);
+    visit(DealFigureNames{"标签_平均单价", "透明标签_平均", "标签10", "平均单价"},
+          figures.标签_平均单价, holders.透明标签_平均);
+}
+
 // What the summary writes: the figures, 状态 and the status bar; the choice lists name the
 // query's target in the status bar.
 struct DealSummaryControls {

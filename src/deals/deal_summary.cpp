@@ -80,15 +80,10 @@ void copy_list_rows(const ui::ReportList& source, ui::ReportList& destination) {
 void save_deal_snapshot(const DealSnapshotControls& controls) {
     controls.成交信息复制.clear();
     copy_list_rows(controls.成交信息, controls.成交信息复制);
-    const DealFigureLabels& figures = controls.figures;
-    const DealHolderLabels& holders = controls.holders;
-    holders.透明标签_量副.set_caption(figures.标签_交易笔数.caption());
-    holders.透明标签_高金.set_caption(figures.标签_最高价.caption());
-    holders.透明标签_低金.set_caption(figures.标签_最低价.caption());
-    holders.透明标签_平均.set_caption(figures.标签_平均单价.caption());
-    holders.透明标签_高单.set_caption(figures.标签_最高单价.caption());
-    holders.透明标签_低单.set_caption(figures.标签_最低单价.caption());
-    holders.透明标签_总副.set_caption(figures.标签_交易总金额.caption());
+    for_each_deal_figure(controls.figures, controls.holders,
+                         [](const DealFigureNames&, ui::Label& figure, ui::Label& holder) {
+                             holder.set_caption(figure.caption());
+                         });
 }
 
 void restore_deal_query(const DealSnapshotControls& controls, const DealCrawlState& state,
@@ -100,15 +95,10 @@ void restore_deal_query(const DealSnapshotControls& controls, const DealCrawlSta
     }
     controls.成交信息.clear();
     copy_list_rows(controls.成交信息复制, controls.成交信息);
-    const DealFigureLabels& figures = controls.figures;
-    const DealHolderLabels& holders = controls.holders;
-    figures.标签_交易笔数.set_caption(holders.透明标签_量副.caption());
-    figures.标签_最高价.set_caption(holders.透明标签_高金.caption());
-    figures.标签_最低价.set_caption(holders.透明标签_低金.caption());
-    figures.标签_平均单价.set_caption(holders.透明标签_平均.caption());
-    figures.标签_最高单价.set_caption(holders.透明标签_高单.caption());
-    figures.标签_最低单价.set_caption(holders.透明标签_低单.caption());
-    figures.标签_交易总金额.set_caption(holders.透明标签_总副.caption());
+    for_each_deal_figure(controls.figures, controls.holders,
+                         [](const DealFigureNames&, ui::Label& figure, ui::Label& holder) {
+                             figure.set_caption(holder.caption());
+                         });
 }
 
 }  // namespace quvolo

@@ -1,8 +1,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +11,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "deals/deal_controls.h"
 #include "qt/query_tab_parts.h"
 #include "qt/tabs.h"
 #include "qt/widget_factory.h"
@@ -105,34 +104,14 @@ QLayout* selection_row(DealTabControls& c, MainWindowLogic& logic, DealTabHandle
     return row;
 }
 
-QWidget* figures_panel(DealTabControls& c, QWidget* page) {
-    auto* panel = new QFrame(page);
-    panel->setFrameShape(QFrame::StyledPanel);
-    const std::vector<Figure> figures = {
-        {make_static_label("标签6", "总成交", panel),
-         make_figure_label(CONTROL(c, 标签_交易总金额), panel),
-         make_transparent_label(CONTROL(c, 透明标签_总副), panel)},
-        {make_static_label("标签7", "交易量", panel),
-         make_figure_label(CONTROL(c, 标签_交易笔数), panel),
-         make_transparent_label(CONTROL(c, 透明标签_量副), panel)},
-        {make_static_label("标签8", "最低金额", panel),
-         make_figure_label(CONTROL(c, 标签_最低价), panel),
-         make_transparent_label(CONTROL(c, 透明标签_低金), panel)},
-        {make_static_label("标签9", "最高金额", panel),
-         make_figure_label(CONTROL(c, 标签_最高价), panel),
-         make_transparent_label(CONTROL(c, 透明标签_高金), panel)},
-        {make_static_label("标签11", "最低单价", panel),
-         make_figure_label(CONTROL(c, 标签_最低单价), panel),
-         make_transparent_label(CONTROL(c, 透明标签_低单), panel)},
-        {make_static_label("标签12", "最高单价", panel),
-         make_figure_label(CONTROL(c, 标签_最高单价), panel),
-         make_transparent_label(CONTROL(c, 透明标签_高单), panel)},
-        {make_static_label("标签10", "平均单价", panel),
-         make_figure_label(CONTROL(c, 标签_平均单价), panel),
-         make_transparent_label(CONTROL(c, 透明标签_平均), panel)},
-    };
-    panel->setLayout(figure_grid(figures, 4));
-    return panel;
+QWidget* deal_figures_panel(DealTabControls& c, QWidget* page) {
+    std::vector<FigureRow> figures;
+    for_each_deal_figure(
+        c, c, [&](const DealFigureNames& names, ui::MemoryLabel& value, ui::MemoryLabel& holder) {
+            figures.push_back(
+                {names.caption_label, names.caption, value, names.label, &holder, names.holder});
+        });
+    return figures_panel(figures, 4, page);
 }
 
 QLayout* target_row(DealTabControls& c, QWidget* page) {
@@ -162,7 +141,7 @@ QWidget* build_deal_tab(DealTabControls& c, MainWindowLogic& logic, DealTabHandl
     layout->setContentsMargins(8, 8, 8, 6);
     layout->setSpacing(6);
     layout->addLayout(selection_row(c, logic, deals, page), 0);
-    layout->addWidget(figures_panel(c, page));
+    layout->addWidget(deal_figures_panel(c, page));
     layout->addLayout(target_row(c, page));
     layout->addWidget(deal_list, 1);
     return page;

@@ -56,23 +56,13 @@ QLayout* selection_row(MonitorTabControls& c, MainWindowLogic& logic, QWidget* p
     return row;
 }
 
-QWidget* figures_panel(MonitorTabControls& c, QWidget* page) {
-    auto* panel = new QFrame(page);
-    panel->setFrameShape(QFrame::StyledPanel);
-    const std::vector<Figure> figures = {
-        {make_static_label("标签18", "最低金额", panel),
-         make_figure_label(CONTROL(c, 标签_最低价1), panel)},
-        {make_static_label("标签19", "最高金额", panel),
-         make_figure_label(CONTROL(c, 标签_最高价1), panel)},
-        {make_static_label("标签20", "最低单价", panel),
-         make_figure_label(CONTROL(c, 标签_最低单价1), panel)},
-        {make_static_label("标签21", "最高单价", panel),
-         make_figure_label(CONTROL(c, 标签_最高单价1), panel)},
-        {make_static_label("标签22", "平均单价", panel),
-         make_figure_label(CONTROL(c, 标签_平均单价1), panel)},
-    };
-    panel->setLayout(figure_grid(figures, 3));
-    return panel;
+QWidget* monitor_figures_panel(MonitorTabControls& c, QWidget* page) {
+    return figures_panel({{"标签18", "最低金额", CONTROL(c, 标签_最低价1)},
+                          {"标签19", "最高金额", CONTROL(c, 标签_最高价1)},
+                          {"标签20", "最低单价", CONTROL(c, 标签_最低单价1)},
+                          {"标签21", "最高单价", CONTROL(c, 标签_最高单价1)},
+                          {"标签22", "平均单价", CONTROL(c, 标签_平均单价1)}},
+                         3, page);
 }
 
 // A price bound: "单价小于 [ ] 大于 [ ]".
@@ -143,7 +133,7 @@ QWidget* build_monitor_tab(MonitorTabControls& c, MainWindowLogic& logic) {
     timer->setObjectName(QStringLiteral("监控刷新时间"));
 
     auto* panels = new QHBoxLayout();
-    panels->addWidget(figures_panel(c, page), 1);
+    panels->addWidget(monitor_figures_panel(c, page), 1);
     panels->addWidget(monitor_panel(c, page), 1);
 
     auto* layout = new QVBoxLayout(page);

@@ -1,6 +1,7 @@
 #include "qt/query_tab_parts.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,28 +45,32 @@ QLayout* game_filter_column(QLabel* caption, const GameFilterWidgets& widgets, Q
     return column;
 }
 
-QGridLayout* figure_grid(const std::vector<Figure>& figures, int per_row) {
-    auto* grid = new QGridLayout();
+QWidget* figures_panel(const std::vector<FigureRow>& figures, int per_row, QWidget* page) {
+    auto* panel = new QFrame(page);
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(panel);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
     constexpr int kCellsPerFigure = 4;  // caption, value, holder, gap
     for (int index = 0; index < static_cast<int>(figures.size()); ++index) {
-        const Figure& figure = figures[index];
+        const FigureRow& figure = figures[index];
         const int row = index / per_row;
         const int column = (index % per_row) * kCellsPerFigure;
-        figure.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(figure.caption, row, column);
-        grid->addWidget(figure.value, row, column + 1);
+        QLabel* caption = make_static_label(figure.caption_name, figure.caption, panel);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(caption, row, column);
+        grid->addWidget(make_figure_label(figure.value, figure.value_name, panel), row, column + 1);
         if (figure.holder != nullptr) {
-            figure.holder->setToolTip(QStringLiteral("全部成交"));
-            grid->addWidget(figure.holder, row, column + 2);
+            QLabel* holder = make_transparent_label(*figure.holder, figure.holder_name, panel);
+            holder->setToolTip(QStringLiteral("全部成交"));
+            grid->addWidget(holder, row, column + 2);
         }
     }
     for (int slot = 0; slot < per_row; ++slot) {
         grid->setColumnStretch(slot * kCellsPerFigure + 1, 1);
         grid->setColumnMinimumWidth(slot * kCellsPerFigure + 3, 12);
     }
-    return grid;
+    return panel;
 }
 
 QMenu* attach_context_menu(ReportListView& list, const char* name,

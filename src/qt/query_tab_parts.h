@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/main_window_logic.h"
+#include "ui/memory_captions.h"
 
 class QComboBox;
-class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -29,15 +29,20 @@ struct GameFilterWidgets {
 QLayout* game_filter_column(QLabel* caption, const GameFilterWidgets& widgets, QueryTab tab,
                             MainWindowLogic& logic);
 
-// One figure: its caption, its value and, when the tab keeps one, the holder of the full
-// query's value (shown small beside it).
-struct Figure {
-    QLabel* caption;
-    QLabel* value;
-    QLabel* holder = nullptr;
+// One figure of a panel: the static label with its fixed caption, the value's label and, when
+// the tab keeps one, the holder of the full query's value (shown small beside it); names are
+// the controls' own.
+struct FigureRow {
+    const char* caption_name;
+    const char* caption;
+    ui::MemoryLabel& value;
+    const char* value_name;
+    ui::MemoryLabel* holder = nullptr;
+    const char* holder_name = nullptr;
 };
-// Figures in a grid, `per_row` to a row, captions right-aligned against their values.
-QGridLayout* figure_grid(const std::vector<Figure>& figures, int per_row);
+// A framed panel of figures in a grid, `per_row` to a row, captions right-aligned against their
+// values.
+QWidget* figures_panel(const std::vector<FigureRow>& figures, int per_row, QWidget* page);
 
 // A named context menu with its items, popped up where the user clicks the list.
 QMenu* attach_context_menu(ReportListView& list, const char* name,
