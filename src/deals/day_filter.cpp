@@ -4,70 +4,11 @@
 
 #include "deals/deal_page.h"
 #include "deals/deal_summary.h"
+#include "deals/digit_run_reader.h"
 #include "text/gbk_literal.h"
 
 namespace quvolo {
 namespace {
-
-class DayReader {
-  public:
-    explicit DayReader(std::string_view text) : text_(text) {}
-
-    std::optional<DateTime> read() {
-        int year_digits = 0;
-        const std::optional<int> year = number(4, &year_digits);
-        if (!year || (year_digits != 2 && year_digits != 4) || !separator(GBK("年"))) {
-            return std::nullopt;
-        }
-        const std::optional<int> month = number(2);
-        if (!month || !separator(GBK("月"))) {
-            return std::nullopt;
-        }
-        const std::optional<int> day = number(2);
-        // A digit right after the day would make it a longer number, not a day.
-        if (!day || (at_ < text_.size() && is_digit(text_[at_]))) {
-            return std::nullopt;
-        }
-        DateTime when;
-        when.year = year_digits == 2 ? 2000 + *year : *year;
-        when.month = *month;
-        when.day = *day;
-        return when;
-    }
-
-  private:
-    static bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-    std::optional<int> number(int widest, int* digits_read = nullptr) {
-        int value = 0;
-        int digits = 0;
-        while (digits < widest && at_ < text_.size() && is_digit(text_[at_])) {
-            value = value * 10 + (text_[at_] - '0');
-            ++digits;
-            ++at_;
-        }
-        if (digits_read != nullptr) {
-            *digits_read = digits;
-        }
-        return digits > 0 ? std::optional(value) : std::nullopt;
-    }
-
-    bool separator(const std::string& unit) {
-        if (at_ < text_.size() &&
-            std::string_view("-/.").find(text_[at_]) != std::string_view::npos) {
-            ++at_;
-            return true;
-        }
-        if (text_.substr(at_).starts_with(unit)) {
-            at_ += unit.size();
-            return true;
-        }
-        return false;
-    }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
-};
 
 bool same_day(const DateTime& a, const DateTime& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day;
@@ -76,7 +17,29 @@ bool same_day(const DateTime& a, const DateTime& b) {
 }  // namespace
 
 std::optional<DateTime> deal_day(std::string_view time_cell) {
-    return DayReader(time_cell).read();
+    DigitRunReader reader(time_cell);
+    const auto separator = [&reader](const std::string& unit) {
+        return reader.take_one_of("-/.") || reader.take(unit);
+    };
+    int year_digits = 0;
+    const std::optional<int> year = reader.digits(4, &year_digits);
+    if (!year || (year_digits != 2 && year_digits != 4) || !separator(GBK("年"))) {
+        return std::nullopt;
+    }
+    const std::optional<int> month = reader.digits(2);
+    if (!month || !separator(GBK("月"))) {
+        return std::nullopt;
+    }
+    const std::optional<int> day = reader.digits(2);
+    // A digit right after the day would make it a longer number, not a day.
+    if (!day || reader.at_digit()) {
+        return std::nullopt;
+    }
+    DateTime when;
+    when.year = year_digits == 2 ? 2000 + *year : *year;
+    when.month = *month;
+    when.day = *day;
+    return when;
 }
 
 void filter_deals_by_date(const DayFilterControls& controls, const DateTime& day,

@@ -4,15 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "deals/digit_run_reader.h"
 #include "text/gbk_literal.h"
 #include "text/numbers.h"
 
 namespace quvolo {
 namespace {
-
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 constexpr double kSecondsPerDay = 86400.0;
 
@@ -32,77 +29,40 @@ int days_in_month(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-class DateTimeReader {
-  public:
-    explicit DateTimeReader(std::string_view text) : text_(text) {}
+// A text must name at least the year, the month and the day.
+std::optional<std::array<int, 6>> complete(int last_part, const std::array<int, 6>& parts) {
+    return last_part >= 2 ? std::optional(parts) : std::nullopt;
+}
 
-    // The six parts year to second; the time parts not given are 0.
-    std::optional<std::array<int, 6>> read() {
-        static constexpr std::array<int, 6> kWidest{4, 2, 2, 2, 2, 2};
-        std::array<int, 6> parts{};
-        for (int part = 0; part < 6; ++part) {
-            const std::optional<int> value = digits(kWidest[part]);
-            if (!value) {
-                return std::nullopt;
-            }
-            parts[part] = *value;
-            if (at_end()) {
-                return complete(part, parts);
-            }
-            if (!take_separator(part)) {
-                return std::nullopt;
-            }
-            if (part == 2) {
-                take(" ");
-            }
-            if (at_end()) {
-                return complete(part, parts);
-            }
+// The six parts year to second; the time parts not given are 0.
+std::optional<std::array<int, 6>> date_time_parts(std::string_view text) {
+    static constexpr std::array<int, 6> kWidest{4, 2, 2, 2, 2, 2};
+    static const std::array<std::string, 6> kUnits{GBK("年"), GBK("月"), GBK("日"),
+                                                   GBK("时"), GBK("分"), GBK("秒")};
+    DigitRunReader reader(text);
+    std::array<int, 6> parts{};
+    for (int part = 0; part < 6; ++part) {
+        const std::optional<int> value = reader.digits(kWidest[part]);
+        if (!value) {
+            return std::nullopt;
         }
-        return std::nullopt;
-    }
-
-  private:
-    // A text must name at least the year, the month and the day.
-    static std::optional<std::array<int, 6>> complete(int last_part,
-                                                      const std::array<int, 6>& parts) {
-        return last_part >= 2 ? std::optional(parts) : std::nullopt;
-    }
-
-    bool at_end() const { return at_ == text_.size(); }
-
-    bool take(std::string_view expected) {
-        if (text_.substr(at_).starts_with(expected)) {
-            at_ += expected.size();
-            return true;
+        parts[part] = *value;
+        if (reader.at_end()) {
+            return complete(part, parts);
         }
-        return false;
-    }
-
-    bool take_separator(int part) {
-        static const std::array<std::string, 6> kUnits{GBK("年"), GBK("月"), GBK("日"),
-                                                       GBK("时"), GBK("分"), GBK("秒")};
-        if (!at_end() && std::string_view("-/.:").find(text_[at_]) != std::string_view::npos) {
-            ++at_;
-            return true;
+        if (!reader.take_one_of("-/.:") && !reader.take(kUnits[part]) &&
+            !(part == 2 && reader.take(" "))) {
+            return std::nullopt;
         }
-        return take(kUnits[part]) || (part == 2 && take(" "));
-    }
-
-    std::optional<int> digits(int widest) {
-        int value = 0;
-        int count = 0;
-        while (count < widest && !at_end() && is_digit(text_[at_])) {
-            value = value * 10 + (text_[at_] - '0');
-            ++count;
-            ++at_;
+        if (part == 2) {
+            reader.take(" ");
         }
-        return count > 0 ? std::optional(value) : std::nullopt;
+        if (reader.at_end()) {
+            return complete(part, parts);
+        }
     }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
-};
+    return std::nullopt;
+}
 
 bool is_valid(const std::array<int, 6>& p) {
     return p[0] >= 100 && p[1] >= 1 && p[1] <= 12 && p[2] >= 1 &&
@@ -128,7 +88,7 @@ double sort_number(std::string_view text) {
     digits.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool separator = text[i] == ',' && i > 0 && i + 1 < text.size() &&
-                               is_digit(text[i - 1]) && is_digit(text[i + 1]);
+                               is_ascii_digit(text[i - 1]) && is_ascii_digit(text[i + 1]);
         if (!separator) {
             digits.push_back(text[i]);
         }
@@ -137,7 +97,7 @@ double sort_number(std::string_view text) {
 }
 
 double date_time_days(std::string_view text) {
-    std::optional<std::array<int, 6>> parts = DateTimeReader(text).read();
+    std::optional<std::array<int, 6>> parts = date_time_parts(text);
     if (!parts || !is_valid(*parts)) {
         parts = std::array<int, 6>{100, 1, 1, 0, 0, 0};
     }
