@@ -62,7 +62,6 @@ void add_page_rows(const std::vector<std::string>& pieces, std::int64_t offset,
 void crawl_deals(const DealCrawlControls& controls, DealCrawlState& state,
                  const DealCrawlEnvironment& environment) {
     const BusyRelease release(state);
-    state.busy = true;
     state.finished = false;
     const std::stop_token& stop = environment.stop;
     const DealChoiceLists& choices = controls.choices;
