@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -10,22 +8,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <filesystem>
 
-#include "app/deal_tab_handlers.h"
-#include "app/main_window_logic.h"
-#include "app/start_up.h"
 #include "deals/deal_page.h"
 #include "deals/sort_keys.h"
 #include "event_wait.h"
 #include "net/fetch.h"
 #include "qt/gbk_qstring.h"
-#include "qt/main_window.h"
-#include "qt/qt_appearance.h"
-#include "qt/qt_desktop.h"
-#include "qt/qt_task_runner.h"
 #include "text/gbk_literal.h"
-#include "ui/scaled_pacer.h"
+#include "window_on_demo.h"
 
 namespace quvolo::qt {
 namespace {
@@ -57,30 +47,15 @@ int game_with_two_pages(const ui::ListBox& ids, const std::string& trading_host)
     return -1;
 }
 
-TEST(DealTabWindow, ATraderClicksForTheDealsAndSeesTheFigures) {
-    const auto program_dir = std::filesystem::temp_directory_path() /
-                             ("quvolo-deals-window-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(program_dir);
-    const HostSetup setup = set_up_hosts(program_dir / "config.ini");
+using DealTabWindow = WindowOnDemo;
 
-    MainWindowControls controls;
-    QtDesktop desktop;
-    ui::ScaledPacer pacer(0.0);
-    QtTaskRunner tasks;
-    QtAppearance appearance;
-    AppServices services{setup.hosts, program_dir, desktop, pacer, tasks, appearance};
-    MainWindowLogic logic(controls, services);
-    DealTabHandlers deals(controls, services);
-    MainWindow window(controls, logic, deals, tasks, desktop);
-    window.show();
+TEST_F(DealTabWindow, ATraderClicksForTheDealsAndSeesTheFigures) {
+    MainWindowControls& controls = shown_->controls;
+    DealTabHandlers& deals = shown_->deals;
+    MainWindow& window = shown_->window;
     DealTabControls& tab = controls.deal;
 
-    ASSERT_TRUE(process_events_until([&] { return controls.update.时钟1.period() != 0; }));
-    controls.update.时钟1.set_period(0);  // the update check is not what this test is about
-    ASSERT_TRUE(process_events_until(
-        [&] { return controls.状态条1.part(1) == GBK("游戏名 列表载入完成！"); },
-        std::chrono::seconds(60)));
-    const int game = game_with_two_pages(tab.游戏列表_游戏名_编号, setup.hosts.trading);
+    const int game = game_with_two_pages(tab.游戏列表_游戏名_编号, setup_.hosts.trading);
     ASSERT_GE(game, 0);
 
     auto* games = window.findChild<QListWidget*>(QStringLiteral("游戏列表_游戏名_显"));
@@ -136,8 +111,6 @@ TEST(DealTabWindow, ATraderClicksForTheDealsAndSeesTheFigures) {
         !shots.isEmpty()) {
         window.grab().save(shots + QStringLiteral("/deal_tab.png"));
     }
-    window.close();
-    std::filesystem::remove_all(program_dir);
 }
 
 }  // namespace

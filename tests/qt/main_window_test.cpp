@@ -1,25 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QListWidget>
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <string>
 
-#include "app/main_window_logic.h"
-#include "app/start_up.h"
 #include "event_wait.h"
 #include "qt/gbk_qstring.h"
-#include "qt/main_window.h"
-#include "qt/qt_appearance.h"
-#include "qt/qt_desktop.h"
-#include "qt/qt_task_runner.h"
-#include "text/gbk_literal.h"
-#include "ui/scaled_pacer.h"
+#include "window_on_demo.h"
 
 namespace quvolo::qt {
 namespace {
@@ -48,42 +38,14 @@ QStringList texts_of(const ui::ListBox& list) {
     return texts;
 }
 
-class MainWindowOnDemo : public testing::Test {
-  protected:
-    void SetUp() override {
-        program_dir_ = std::filesystem::temp_directory_path() /
-                       ("quvolo-qt-test-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(program_dir_);
-        setup_ = set_up_hosts(program_dir_ / "config.ini");
-    }
-    void TearDown() override { std::filesystem::remove_all(program_dir_); }
-
-    std::filesystem::path program_dir_;
-    HostSetup setup_;
-};
+using MainWindowOnDemo = WindowOnDemo;
 
 // The real window on the demo marketplace: the catalogue arrives from a worker, then a letter
 // chosen in the letter box narrows the game list. Each shown name must still lead to its own
 // identifier, and the widget must show exactly the stored names.
 TEST_F(MainWindowOnDemo, LetterChoiceKeepsNamesAndIdentifiersPaired) {
-    MainWindowControls controls;
-    QtDesktop desktop;
-    ui::ScaledPacer pacer(0.0);
-    QtTaskRunner tasks;
-    QtAppearance appearance;
-    AppServices services{setup_.hosts, program_dir_, desktop, pacer, tasks, appearance};
-    MainWindowLogic logic(controls, services);
-    DealTabHandlers deals(controls, services);
-    MainWindow window(controls, logic, deals, tasks, desktop);
-    window.show();
-
-    DealTabControls& deal = controls.deal;
-    // The update check is not what this test is about.
-    ASSERT_TRUE(process_events_until([&] { return controls.update.时钟1.period() != 0; }));
-    controls.update.时钟1.set_period(0);
-    ASSERT_TRUE(process_events_until(
-        [&] { return controls.状态条1.part(1) == GBK("游戏名 列表载入完成！"); },
-        std::chrono::seconds(60)));
+    MainWindow& window = shown_->window;
+    DealTabControls& deal = shown_->controls.deal;
     const int catalogue_size = deal.游戏列表_游戏名_隐.count();
     ASSERT_GT(catalogue_size, 0);
     const auto catalogue = pairs_of(deal.游戏列表_游戏名_隐, deal.游戏列表_游戏名_编号_隐);
@@ -115,7 +77,6 @@ TEST_F(MainWindowOnDemo, LetterChoiceKeepsNamesAndIdentifiersPaired) {
         }
     }
     EXPECT_GT(narrowing_letters, 0) << "no letter narrowed the demo catalogue";
-    window.close();
 }
 
 }  // namespace
