@@ -23,10 +23,30 @@ std::stop_source replace_load(std::stop_source& newest) {
     return newest;
 }
 
-// Linked to the worker's token, so the worker's stop ends the load as a newer choice does.
 struct RequestStop {
     std::stop_source load;
     void operator()() noexcept { load.request_stop(); }
+};
+
+// What ends a load early: its own stop, which a newer choice requests and the worker's stop
+// reaches through a link, or a newer load taking the turn of the list it guards.
+class LoadEnd {
+  public:
+    LoadEnd(const std::stop_source& own, std::stop_token worker, const WriteTurns& guarded,
+            std::uint64_t held)
+        : own_(own),
+          worker_link_(std::move(worker), RequestStop{own}),
+          guarded_(guarded),
+          held_(held) {}
+
+    std::stop_token stop() const { return own_.get_token(); }
+    bool superseded() const { return own_.stop_requested() || !guarded_.is_newest(held_); }
+
+  private:
+    std::stop_source own_;
+    std::stop_callback<RequestStop> worker_link_;
+    const WriteTurns& guarded_;
+    std::uint64_t held_;
 };
 
 }  // namespace
@@ -63,29 +83,27 @@ std::string goods_types_address(std::string_view trading_host, std::string_view 
 
 void load_areas_and_goods_types(const DealChoiceLists& lists, DealChoiceTurns& turns,
                                 GameLoadTurns held, const ChoiceLoadEnvironment& environment) {
-    const std::stop_callback worker_stop(environment.stop, RequestStop{held.stop});
-    const std::stop_token stop = held.stop.get_token();
-    const auto superseded = [&] {
-        return stop.stop_requested() || !turns.areas.is_newest(held.areas);
-    };
-    if (superseded()) {
+    const LoadEnd end(held.stop, environment.stop, turns.areas, held.areas);
+    const std::stop_token stop = end.stop();
+    if (end.superseded()) {
         return;
     }
     environment.activity.show(GBK("分区类型 列表载入中..."));
 
     const std::string areas_answer = environment.read_page(
         areas_address(environment.catalogue_host, chosen_game_id(lists)), stop);
-    if (superseded() || !fill_list_pair(text_between(areas_answer, "callarea([", "])"), lists.areas,
-                                        kCatalogueEntryMarkers, turns.areas, held.areas)) {
+    if (end.superseded() ||
+        !fill_list_pair(text_between(areas_answer, "callarea([", "])"), lists.areas,
+                        kCatalogueEntryMarkers, turns.areas, held.areas)) {
         return;
     }
-    if (!environment.pacer.pause(kPauseBetweenServices, stop) || superseded()) {
+    if (!environment.pacer.pause(kPauseBetweenServices, stop) || end.superseded()) {
         return;
     }
 
     const std::string types_answer = environment.read_page(
         goods_types_address(environment.trading_host, chosen_game_id(lists)), stop);
-    if (superseded() ||
+    if (end.superseded() ||
         !fill_list_pair(text_between(types_answer, "calltype,calltype([", "])"), lists.types,
                         kGoodsTypeEntryMarkers, turns.types, held.types)) {
         return;
@@ -95,19 +113,16 @@ void load_areas_and_goods_types(const DealChoiceLists& lists, DealChoiceTurns& t
         lists.servers.shown.clear();
         lists.servers.hidden.clear();
     });
-    if (!superseded()) {
+    if (!end.superseded()) {
         environment.activity.show(GBK("分区类型 列表载入完成！"));
     }
 }
 
 void load_servers(const DealChoiceLists& lists, DealChoiceTurns& turns, AreaLoadTurns held,
                   const ChoiceLoadEnvironment& environment) {
-    const std::stop_callback worker_stop(environment.stop, RequestStop{held.stop});
-    const std::stop_token stop = held.stop.get_token();
-    const auto superseded = [&] {
-        return stop.stop_requested() || !turns.servers.is_newest(held.servers);
-    };
-    if (superseded()) {
+    const LoadEnd end(held.stop, environment.stop, turns.servers, held.servers);
+    const std::stop_token stop = end.stop();
+    if (end.superseded()) {
         return;
     }
     lists.areas.follow_choice();
@@ -117,8 +132,9 @@ void load_servers(const DealChoiceLists& lists, DealChoiceTurns& turns, AreaLoad
 
     const std::string answer =
         environment.read_page(servers_address(environment.catalogue_host, area_id), stop);
-    if (superseded() || !fill_list_pair(text_between(answer, "callserver([", "])"), lists.servers,
-                                        kCatalogueEntryMarkers, turns.servers, held.servers)) {
+    if (end.superseded() ||
+        !fill_list_pair(text_between(answer, "callserver([", "])"), lists.servers,
+                        kCatalogueEntryMarkers, turns.servers, held.servers)) {
         return;
     }
     environment.activity.status_bar.set_part(1, GBK("服务器列表载入完成！"));
