@@ -32,12 +32,7 @@ QLayout* game_filter_column(QLabel* caption, const GameFilterWidgets& widgets, Q
     search_row->addWidget(widgets.keyword, 1);
     search_row->addWidget(widgets.search);
 
-    auto* column = new QVBoxLayout();
-    column->setSpacing(3);
-    QFont font = caption->font();
-    font.setBold(true);
-    caption->setFont(font);
-    column->addWidget(caption);
+    QVBoxLayout* column = captioned_column(caption);
     column->addWidget(widgets.letters);
     column->addSpacing(8);
     column->addLayout(search_row);

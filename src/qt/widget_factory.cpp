@@ -113,13 +113,18 @@ QTreeView* make_report_list(ui::MemoryReportList& store, const char* name, QWidg
     return tree;
 }
 
-QVBoxLayout* step_column(QLabel* caption, QWidget* list) {
+QVBoxLayout* captioned_column(QLabel* caption) {
     auto* column = new QVBoxLayout();
     column->setSpacing(3);
     QFont font = caption->font();
     font.setBold(true);
     caption->setFont(font);
     column->addWidget(caption);
+    return column;
+}
+
+QVBoxLayout* step_column(QLabel* caption, QWidget* list) {
+    QVBoxLayout* column = captioned_column(caption);
     column->addWidget(list, 1);
     return column;
 }
