@@ -41,9 +41,9 @@ QLabel* make_transparent_label(ui::MemoryLabel& store, const char* name, QWidget
 // A figure's value: selectable, so a trader can copy it.
 QLabel* make_figure_label(ui::MemoryLabel& store, const char* name, QWidget* parent);
 
-// A numbered step of a selection chain: its caption over its list.
 // A column headed by a bold caption, for one numbered step of a query tab.
 QVBoxLayout* captioned_column(QLabel* caption);
+// A numbered step of a selection chain: its caption over its list.
 QVBoxLayout* step_column(QLabel* caption, QWidget* list);
 
 // Calls `focused` each time the widget gets the keyboard focus.
