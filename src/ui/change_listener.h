@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 #include <utility>
 
 namespace quvolo::ui {
@@ -18,8 +19,25 @@ class ChangeNotifier {
         }
     }
 
+    // Assigns under the store's lock, then tells the listener outside it.
+    template <class Field, class Value>
+    void write_field(std::mutex& mutex, Field& field, Value&& value) {
+        {
+            std::lock_guard lock(mutex);
+            field = std::forward<Value>(value);
+        }
+        notify_change();
+    }
+
   private:
     std::function<void()> listener_;
 };
+
+// A copy of a store's field taken under its lock.
+template <class Field>
+Field read_field(std::mutex& mutex, const Field& field) {
+    std::lock_guard lock(mutex);
+    return field;
+}
 
 }  // namespace quvolo::ui

@@ -3,29 +3,19 @@
 namespace quvolo::ui {
 
 bool MemoryButton::enabled() const {
-    std::lock_guard lock(mutex_);
-    return enabled_;
+    return read_field(mutex_, enabled_);
 }
 
 void MemoryButton::set_enabled(bool enabled) {
-    {
-        std::lock_guard lock(mutex_);
-        enabled_ = enabled;
-    }
-    notify_change();
+    write_field(mutex_, enabled_, enabled);
 }
 
 void MemoryButton::set_default(bool is_default) {
-    {
-        std::lock_guard lock(mutex_);
-        default_ = is_default;
-    }
-    notify_change();
+    write_field(mutex_, default_, is_default);
 }
 
 bool MemoryButton::is_default() const {
-    std::lock_guard lock(mutex_);
-    return default_;
+    return read_field(mutex_, default_);
 }
 
 void MemoryGroupBox::move_to(int left, int top) {
@@ -43,16 +33,11 @@ std::pair<int, int> MemoryGroupBox::position() const {
 }
 
 std::string MemoryEditBox::text() const {
-    std::lock_guard lock(mutex_);
-    return text_;
+    return read_field(mutex_, text_);
 }
 
 void MemoryEditBox::set_text(std::string_view text) {
-    {
-        std::lock_guard lock(mutex_);
-        text_ = text;
-    }
-    notify_change();
+    write_field(mutex_, text_, text);
 }
 
 std::string MemoryStatusBar::part(int index) const {
@@ -71,42 +56,27 @@ void MemoryStatusBar::set_part(int index, std::string_view text) {
 }
 
 void MemoryProgressBar::set_maximum(int maximum) {
-    {
-        std::lock_guard lock(mutex_);
-        maximum_ = maximum;
-    }
-    notify_change();
+    write_field(mutex_, maximum_, maximum);
 }
 
 void MemoryProgressBar::set_position(int position) {
-    {
-        std::lock_guard lock(mutex_);
-        position_ = position;
-    }
-    notify_change();
+    write_field(mutex_, position_, position);
 }
 
 int MemoryProgressBar::maximum() const {
-    std::lock_guard lock(mutex_);
-    return maximum_;
+    return read_field(mutex_, maximum_);
 }
 
 int MemoryProgressBar::position() const {
-    std::lock_guard lock(mutex_);
-    return position_;
+    return read_field(mutex_, position_);
 }
 
 void MemoryPictureBox::show_image(std::string bytes) {
-    {
-        std::lock_guard lock(mutex_);
-        bytes_ = std::move(bytes);
-    }
-    notify_change();
+    write_field(mutex_, bytes_, std::move(bytes));
 }
 
 std::string MemoryPictureBox::image() const {
-    std::lock_guard lock(mutex_);
-    return bytes_;
+    return read_field(mutex_, bytes_);
 }
 
 void MemoryBrowserView::set_address(std::string_view url) {
@@ -119,39 +89,27 @@ void MemoryBrowserView::set_address(std::string_view url) {
 }
 
 std::string MemoryBrowserView::address() const {
-    std::lock_guard lock(mutex_);
-    return address_;
+    return read_field(mutex_, address_);
 }
 
 int MemoryBrowserView::loads() const {
-    std::lock_guard lock(mutex_);
-    return loads_;
+    return read_field(mutex_, loads_);
 }
 
 DateTime MemoryDateBox::date() const {
-    std::lock_guard lock(mutex_);
-    return day_;
+    return read_field(mutex_, day_);
 }
 
 void MemoryDateBox::set_date(const DateTime& day) {
-    {
-        std::lock_guard lock(mutex_);
-        day_ = {day.year, day.month, day.day};
-    }
-    notify_change();
+    write_field(mutex_, day_, DateTime{day.year, day.month, day.day});
 }
 
 void MemoryTimer::set_period(int milliseconds) {
-    {
-        std::lock_guard lock(mutex_);
-        period_ = milliseconds;
-    }
-    notify_change();
+    write_field(mutex_, period_, milliseconds);
 }
 
 int MemoryTimer::period() const {
-    std::lock_guard lock(mutex_);
-    return period_;
+    return read_field(mutex_, period_);
 }
 
 }  // namespace quvolo::ui

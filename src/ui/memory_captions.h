@@ -16,28 +16,10 @@ class MemoryCaptionOf : public Interface, public ChangeNotifier {
     explicit MemoryCaptionOf(std::string caption = {}, bool visible = true)
         : caption_(std::move(caption)), visible_(visible) {}
 
-    std::string caption() const override {
-        std::lock_guard lock(mutex_);
-        return caption_;
-    }
-    void set_caption(std::string_view text) override {
-        {
-            std::lock_guard lock(mutex_);
-            caption_ = text;
-        }
-        this->notify_change();
-    }
-    bool visible() const override {
-        std::lock_guard lock(mutex_);
-        return visible_;
-    }
-    void set_visible(bool visible) override {
-        {
-            std::lock_guard lock(mutex_);
-            visible_ = visible;
-        }
-        this->notify_change();
-    }
+    std::string caption() const override { return read_field(mutex_, caption_); }
+    void set_caption(std::string_view text) override { this->write_field(mutex_, caption_, text); }
+    bool visible() const override { return read_field(mutex_, visible_); }
+    void set_visible(bool visible) override { this->write_field(mutex_, visible_, visible); }
 
   protected:
     mutable std::mutex mutex_;
