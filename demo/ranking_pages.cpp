@@ -13,6 +13,12 @@
 namespace quvolo::demo {
 namespace {
 
+// The opening of a ranking row: its place, counted from 1.
+std::string rank_cell(std::size_t index) {
+    const std::string place = std::to_string(index + 1);
+    return "<li><div class=\"r_no n" + place + "\">" + place + "</div>";
+}
+
 constexpr std::string_view kBase = "/ntgame/Tovana/";
 constexpr int kPastWeeksListed = 12;
 constexpr int kChartWeeks = 6;
@@ -108,8 +114,7 @@ void append_rankings(std::string& out, const PageRequest& request, const WeekRan
             "<li class=\"rk_h\"><div class=\"r_no\">排名</div><div "
             "class=\"r_n\">游戏名称</div></li>\r\n");
     for (int i = 0; i < kRankedPlaces; ++i) {
-        out += "<li><div class=\"r_no n" + std::to_string(i + 1) + "\">" + std::to_string(i + 1) +
-               "</div><div class=\"r_n\">" + game_link(request, *week.by_volume[i]) +
+        out += rank_cell(i) + "<div class=\"r_n\">" + game_link(request, *week.by_volume[i]) +
                "</div></li>\r\n";
     }
     out += "</ul>\r\n</div>\r\n<div class=\"ranking gc\">\r\n";
@@ -118,8 +123,7 @@ void append_rankings(std::string& out, const PageRequest& request, const WeekRan
             "<li class=\"rk_h\"><div class=\"r_no\">排名</div><div class=\"gct_n\">游戏名称</div>"
             "<div class=\"gct_m\">游戏币价格</div></li>\r\n");
     for (std::size_t i = 0; i < week.currency.size(); ++i) {
-        out += "<li><div class=\"r_no n" + std::to_string(i + 1) + "\">" + std::to_string(i + 1) +
-               "</div><div class=\"gct_n\">" + game_link(request, *week.currency[i].game) +
+        out += rank_cell(i) + "<div class=\"gct_n\">" + game_link(request, *week.currency[i].game) +
                "</div><div class=\"gct_m\">" + week.currency[i].price + "</div></li>\r\n";
     }
     out += "</ul>\r\n</div>\r\n<div class=\"ranking gc el\">\r\n";
@@ -128,8 +132,7 @@ void append_rankings(std::string& out, const PageRequest& request, const WeekRan
             "<li class=\"rk_h\"><div class=\"r_no\">排名</div><div class=\"r_right\">装备名称</div>"
             "<div class=\"gct_m\">人民币价格</div><div class=\"r_ng\">游戏名称</div></li>\r\n");
     for (std::size_t i = 0; i < week.items.size(); ++i) {
-        out += "<li><div class=\"r_no n" + std::to_string(i + 1) + "\">" + std::to_string(i + 1) +
-               "</div><div class=\"r_right\">" + week.items[i].name +
+        out += rank_cell(i) + "<div class=\"r_right\">" + week.items[i].name +
                "</div><div class=\"gct_m\">" + spaced_thousands(week.items[i].yuan) +
                "</div><div class=\"r_ng\">" + week.items[i].game->name + "</div></li>\r\n";
     }
