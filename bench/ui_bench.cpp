@@ -61,9 +61,9 @@ void BM_RowsFromWorkerToWindow(benchmark::State& state) {
         tasks.run_on_worker([&store, rows](std::stop_token) {
             for (int n = 0; n < rows; ++n) {
                 const ReportRow row = deal_row(n);
-                store.insert_row(0, row[0]);
-                for (int column = 1; column < static_cast<int>(row.size()); ++column) {
-                    store.set_cell(0, column, row[column]);
+                store.insert_row(0, row.cells[0]);
+                for (int column = 1; column < static_cast<int>(row.cells.size()); ++column) {
+                    store.set_cell(0, column, row.cells[column]);
                 }
             }
         });

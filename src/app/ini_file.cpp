@@ -1,6 +1,6 @@
 #include "app/ini_file.h"
 
-#include "export/replace_file.h"
+#include "files/replace_file.h"
 
 #include <fstream>
 #include <sstream>

@@ -3,7 +3,7 @@
 #include "app/ini_file.h"
 #include "app/version_answer.h"
 #include "embedded.h"
-#include "export/replace_file.h"
+#include "files/replace_file.h"
 
 namespace quvolo {
 

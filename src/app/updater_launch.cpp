@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "embedded.h"
-#include "export/replace_file.h"
+#include "files/replace_file.h"
 
 extern char** environ;
 

@@ -1,7 +1,7 @@
 #include "cli/console_desktop.h"
 
 #include "text/codepage.h"
-#include "ui/scripted_desktop.h"
+#include "ui/desktop.h"
 
 namespace quvolo::cli {
 
@@ -26,6 +26,11 @@ bool ConsoleDesktop::open_in_browser(std::string_view url) {
     std::lock_guard lock(mutex_);
     err_ << "open: " << gbk_to_utf8(url) << "\n";
     return true;
+}
+
+void ConsoleDesktop::notify(std::string_view title, std::string_view text) {
+    std::lock_guard lock(mutex_);
+    err_ << "notify: " << gbk_to_utf8(title) << ": " << gbk_to_utf8(text) << "\n";
 }
 
 }  // namespace quvolo::cli

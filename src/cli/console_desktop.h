@@ -14,6 +14,7 @@ class ConsoleDesktop : public ui::Desktop {
     ui::MessageAnswer message_box(const ui::MessageBoxRequest& request) override;
     std::optional<std::string> ask_save_file(const ui::SaveFileRequest& request) override;
     bool open_in_browser(std::string_view url) override;
+    void notify(std::string_view title, std::string_view text) override;
 
   private:
     std::mutex mutex_;

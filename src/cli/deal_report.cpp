@@ -29,8 +29,9 @@ void print_deal_json(std::ostream& out, const MainWindowControls& controls) {
     const auto rows = deals.rows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         out << (row ? ",\n  [" : "\n  [");
-        for (std::size_t column = 0; column < rows[row].size(); ++column) {
-            out << (column ? ", " : "") << json_string(rows[row][column]);
+        const std::vector<std::string>& cells = rows[row].cells;
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            out << (column ? ", " : "") << json_string(cells[column]);
         }
         out << "]";
     }
@@ -58,8 +59,9 @@ void print_deal_table(std::ostream& out, const MainWindowControls& controls) {
         widths.push_back(deals.column_title(column).size());
     }
     for (const auto& row : rows) {
-        for (std::size_t column = 0; column < row.size() && column < widths.size(); ++column) {
-            widths[column] = std::max(widths[column], row[column].size());
+        for (std::size_t column = 0; column < row.cells.size() && column < widths.size();
+             ++column) {
+            widths[column] = std::max(widths[column], row.cells[column].size());
         }
     }
     const auto print_row = [&](const std::vector<std::string>& cells) {
@@ -77,7 +79,7 @@ void print_deal_table(std::ostream& out, const MainWindowControls& controls) {
     }
     print_row(titles);
     for (const auto& row : rows) {
-        print_row(row);
+        print_row(row.cells);
     }
     out << "\n";
     for_each_deal_figure(

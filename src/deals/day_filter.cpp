@@ -52,8 +52,9 @@ void filter_deals_by_date(const DayFilterControls& controls, const DateTime& day
 
     std::vector<ui::ReportRow> kept;
     for (auto& row : controls.成交信息复制1.rows()) {
-        const std::optional<DateTime> deal =
-            row.size() > kDealTimeColumn ? deal_day(row[kDealTimeColumn]) : std::nullopt;
+        const std::optional<DateTime> deal = row.cells.size() > kDealTimeColumn
+                                                 ? deal_day(row.cells[kDealTimeColumn])
+                                                 : std::nullopt;
         if (deal && same_day(*deal, day)) {
             kept.push_back(std::move(row));
         }

@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "deals/deal_page.h"
-#include "ui/scripted_desktop.h"
+#include "ui/desktop.h"
 
 namespace quvolo {
 namespace {

@@ -34,7 +34,8 @@ std::string target_names(const DealChoiceLists& choices) {
 std::string running_sum(const ui::ReportList& values) {
     std::string sum;
     for (const auto& row : values.rows()) {
-        sum = number_to_text(text_to_number(sum) + text_to_number(row.empty() ? "" : row[0]));
+        sum = number_to_text(text_to_number(sum) +
+                             text_to_number(row.cells.empty() ? "" : row.cells[0]));
     }
     return sum;
 }

@@ -58,7 +58,8 @@ std::vector<int> bisection_order(const std::vector<Key>& keys, Compare compare) 
 std::vector<int> logical_order(const std::vector<ui::ReportRow>& rows, std::size_t column) {
     std::deque<int> order;
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        const bool is_false = column < rows[row].size() && rows[row][column] == GBK("假");
+        const bool is_false =
+            column < rows[row].cells.size() && rows[row].cells[column] == GBK("假");
         if (is_false) {
             order.push_back(static_cast<int>(row));
         } else {
@@ -73,8 +74,8 @@ auto column_keys(const std::vector<ui::ReportRow>& rows, std::size_t column, Rea
     std::vector<decltype(read(std::string_view()))> keys;
     keys.reserve(rows.size());
     for (const auto& row : rows) {
-        keys.push_back(
-            read(column < row.size() ? std::string_view(row[column]) : std::string_view()));
+        keys.push_back(read(column < row.cells.size() ? std::string_view(row.cells[column])
+                                                      : std::string_view()));
     }
     return keys;
 }

@@ -8,8 +8,8 @@
 
 #include "export/biff8_workbook.h"
 #include "export/compound_file.h"
-#include "export/replace_file.h"
 #include "export/sheet_name.h"
+#include "files/replace_file.h"
 #include "text/codepage.h"
 #include "text/gbk_literal.h"
 
@@ -119,7 +119,8 @@ std::optional<std::string> fill_cells(TextWorkbook& book, const std::vector<std:
         const ui::ReportRow& row = rows[j];
         for (int column : columns) {
             const auto at = static_cast<std::size_t>(column);
-            if (auto refusal = cells.add(at < row.size() ? std::string_view(row[at]) : "")) {
+            if (auto refusal =
+                    cells.add(at < row.cells.size() ? std::string_view(row.cells[at]) : "")) {
                 return refusal;
             }
         }

@@ -5,7 +5,7 @@
 
 #include "qt/gbk_qstring.h"
 #include "qt/store_view.h"
-#include "ui/scripted_desktop.h"
+#include "ui/desktop.h"
 
 #ifdef QUVOLO_WEB_ENGINE
 #include <QWebEnginePage>

@@ -1,6 +1,8 @@
 #include "qt/qt_desktop.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
@@ -12,7 +14,7 @@
 #include <set>
 
 #include "qt/gbk_qstring.h"
-#include "ui/scripted_desktop.h"
+#include "ui/desktop.h"
 
 namespace quvolo::qt {
 
@@ -210,6 +212,20 @@ bool QtDesktop::open_in_browser(std::string_view url) {
     }
     window_.post([address] { QDesktopServices::openUrl(address); });
     return true;
+}
+
+void QtDesktop::notify(std::string_view title, std::string_view text) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                       "/org/freedesktop/Notifications",
+                                                       "org.freedesktop.Notifications", "Notify");
+    // The body may carry markup on some servers; network text is escaped to stay plain.
+    call << QStringLiteral("Lumora Quvolo") << 0u << QString() << to_qstring(title)
+         << to_qstring(text).toHtmlEscaped() << QStringList() << QVariantMap() << -1;
+    bus.call(call, QDBus::NoBlock);
 }
 
 }  // namespace quvolo::qt

@@ -22,6 +22,8 @@ class QtDesktop : public ui::Desktop {
     ui::MessageAnswer message_box(const ui::MessageBoxRequest& request) override;
     std::optional<std::string> ask_save_file(const ui::SaveFileRequest& request) override;
     bool open_in_browser(std::string_view url) override;
+    // Through the freedesktop notification service on the session bus, without waiting for it.
+    void notify(std::string_view title, std::string_view text) override;
 
     // Answers every waiting worker as if it had been cancelled, and every later worker's
     // request too, so that workers can end when the window closes.

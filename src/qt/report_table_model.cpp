@@ -1,5 +1,7 @@
 #include "qt/report_table_model.h"
 
+#include <QColor>
+
 #include "qt/gbk_qstring.h"
 
 namespace quvolo::qt {
@@ -45,11 +47,21 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
     const auto column = static_cast<std::size_t>(index.column());
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
-        const ui::ReportRow& cells = rows_[row];
+        const std::vector<std::string>& cells = rows_[row].cells;
         const QString text = column < cells.size() ? to_qstring(cells[column]) : QString();
         // A tooltip guesses at markup; cells come from the network, so they are escaped into
         // a paragraph of our own and always read as the plain text they are.
         return role == Qt::DisplayRole ? text : plain_tooltip(text);
+    }
+    if (role == Qt::ForegroundRole || role == Qt::BackgroundRole) {
+        // An unstyled cell answers nothing, so it keeps the view's own colours.
+        const ui::CellStyle* style = rows_[row].style(column);
+        if (style == nullptr) {
+            return {};
+        }
+        const std::optional<ui::Colour>& colour =
+            role == Qt::ForegroundRole ? style->text : style->background;
+        return colour ? QVariant(QColor(QRgb(*colour))) : QVariant();
     }
     if (role == Qt::DecorationRole && column == 0 && row < row_pictures_.size()) {
         return row_pictures_[row];

@@ -34,6 +34,14 @@ class Desktop {
     virtual std::optional<std::string> ask_save_file(const SaveFileRequest& request) = 0;
     // Refuses anything but http:// and https:// addresses; returns whether it was opened.
     virtual bool open_in_browser(std::string_view url) = 0;
+    // A desktop notification (GBK texts); without a notification service nothing happens.
+    virtual void notify(std::string_view title, std::string_view text) = 0;
 };
+
+// The default title of a box that names none.
+const std::string& default_box_title();
+
+// True for addresses that may be handed to a browser: http:// or https://, any letter case.
+bool is_web_address(std::string_view url);
 
 }  // namespace quvolo::ui

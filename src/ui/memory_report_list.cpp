@@ -14,8 +14,9 @@ int MemoryReportList::insert_row(int position, std::string_view first_cell) {
         std::lock_guard lock(mutex_);
         const int count = static_cast<int>(rows_.size());
         at = (position < 0 || position >= count) ? count : position;
-        ReportRow row(std::max<std::size_t>(columns_.size(), 1));
-        row[0] = first_cell;
+        ReportRow row;
+        row.cells.resize(std::max<std::size_t>(columns_.size(), 1));
+        row.cells[0] = first_cell;
         rows_.insert(rows_.begin() + at, std::move(row));
         if (selected_ >= at) {
             ++selected_;
@@ -27,7 +28,7 @@ int MemoryReportList::insert_row(int position, std::string_view first_cell) {
 
 bool MemoryReportList::has_cell(int row, int column) const {
     return row >= 0 && row < static_cast<int>(rows_.size()) && column >= 0 &&
-           column < static_cast<int>(rows_[row].size());
+           column < static_cast<int>(rows_[row].cells.size());
 }
 
 void MemoryReportList::set_cell(int row, int column, std::string_view text) {
@@ -36,14 +37,14 @@ void MemoryReportList::set_cell(int row, int column, std::string_view text) {
         if (!has_cell(row, column)) {
             return;
         }
-        rows_[row][column] = text;
+        rows_[row].cells[column] = text;
     }
     notify_change();
 }
 
 std::string MemoryReportList::cell(int row, int column) const {
     std::lock_guard lock(mutex_);
-    return has_cell(row, column) ? rows_[row][column] : std::string();
+    return has_cell(row, column) ? rows_[row].cells[column] : std::string();
 }
 
 void MemoryReportList::delete_row(int row) {
@@ -100,6 +101,38 @@ void MemoryReportList::select_row(int row) {
     notify_change();
 }
 
+void MemoryReportList::set_cell_style(int row, int column, CellStyle style) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!has_cell(row, column)) {
+            return;
+        }
+        auto& styles = rows_[row].styles;
+        styles.resize(rows_[row].cells.size());
+        styles[column] = style;
+    }
+    notify_change();
+}
+
+CellStyle MemoryReportList::cell_style(int row, int column) const {
+    std::lock_guard lock(mutex_);
+    if (!has_cell(row, column)) {
+        return {};
+    }
+    const CellStyle* style = rows_[row].style(column);
+    return style ? *style : CellStyle{};
+}
+
+void MemoryReportList::clear_styles() {
+    {
+        std::lock_guard lock(mutex_);
+        for (auto& row : rows_) {
+            row.styles.clear();
+        }
+    }
+    notify_change();
+}
+
 std::vector<ReportRow> MemoryReportList::rows() const {
     std::lock_guard lock(mutex_);
     return {rows_.begin(), rows_.end()};
@@ -108,7 +141,10 @@ std::vector<ReportRow> MemoryReportList::rows() const {
 void MemoryReportList::replace_rows(std::vector<ReportRow> rows) {
     const std::size_t width = std::max<std::size_t>(columns_.size(), 1);
     for (auto& row : rows) {
-        row.resize(width);
+        row.cells.resize(width);
+        if (!row.styles.empty()) {
+            row.styles.resize(width);
+        }
     }
     {
         std::lock_guard lock(mutex_);

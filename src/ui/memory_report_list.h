@@ -23,6 +23,9 @@ class MemoryReportList : public ReportList, public ChangeNotifier {
     std::string column_title(int column) const override;
     int selected_row() const override;
     void select_row(int row) override;
+    void set_cell_style(int row, int column, CellStyle style) override;
+    CellStyle cell_style(int row, int column) const override;
+    void clear_styles() override;
     std::vector<ReportRow> rows() const override;
     void replace_rows(std::vector<ReportRow> rows) override;
 

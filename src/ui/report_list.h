@@ -1,12 +1,41 @@
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quvolo::ui {
 
-using ReportRow = std::vector<std::string>;
+// 0xRRGGBB.
+using Colour = std::uint32_t;
+
+// A cell's own colours; an absent one is the list's own.
+struct CellStyle {
+    std::optional<Colour> text;
+    std::optional<Colour> background;
+
+    bool operator==(const CellStyle&) const = default;
+};
+
+// One row's cells and their styles; the styles travel with the row through sorting, copying
+// and filtering.
+struct ReportRow {
+    std::vector<std::string> cells;
+    // Empty when no cell has a style of its own; else one entry per cell.
+    std::vector<CellStyle> styles;
+
+    ReportRow() = default;
+    ReportRow(std::initializer_list<std::string> texts) : cells(texts) {}
+    explicit ReportRow(std::vector<std::string> texts) : cells(std::move(texts)) {}
+
+    const CellStyle* style(std::size_t column) const {
+        return column < styles.size() ? &styles[column] : nullptr;
+    }
+    bool operator==(const ReportRow&) const = default;
+};
 
 struct ReportColumn {
     std::string title;
@@ -30,6 +59,12 @@ class ReportList {
     virtual std::string column_title(int column) const = 0;
     virtual int selected_row() const = 0;
     virtual void select_row(int row) = 0;
+
+    // A cell's colours; writing to a cell that does not exist does nothing.
+    virtual void set_cell_style(int row, int column, CellStyle style) = 0;
+    virtual CellStyle cell_style(int row, int column) const = 0;
+    // Every cell back to the list's own colours.
+    virtual void clear_styles() = 0;
 
     // Whole-list reads and writes, so that large lists are not moved a cell at a time.
     virtual std::vector<ReportRow> rows() const = 0;

@@ -1,8 +1,5 @@
 #include "ui/scripted_desktop.h"
 
-#include "text/gbk_literal.h"
-#include "text/gbk_search.h"
-
 namespace quvolo::ui {
 
 MessageAnswer ScriptedDesktop::message_box(const MessageBoxRequest& request) {
@@ -65,12 +62,14 @@ std::vector<std::string> ScriptedDesktop::opened_urls() const {
     return opened_urls_;
 }
 
-const std::string& default_box_title() {
-    return GBK("信息：");
+void ScriptedDesktop::notify(std::string_view title, std::string_view text) {
+    std::lock_guard lock(mutex_);
+    notifications_.push_back(std::string(title) + ": " + std::string(text));
 }
 
-bool is_web_address(std::string_view url) {
-    return find_text(url, "http://", 1, true) == 1 || find_text(url, "https://", 1, true) == 1;
+std::vector<std::string> ScriptedDesktop::notifications() const {
+    std::lock_guard lock(mutex_);
+    return notifications_;
 }
 
 }  // namespace quvolo::ui

@@ -18,6 +18,7 @@ class ScriptedDesktop : public Desktop {
     MessageAnswer message_box(const MessageBoxRequest& request) override;
     std::optional<std::string> ask_save_file(const SaveFileRequest& request) override;
     bool open_in_browser(std::string_view url) override;
+    void notify(std::string_view title, std::string_view text) override;
 
     void answer_next_box(MessageAnswer answer);
     void answer_next_save(std::optional<std::string> path);
@@ -25,6 +26,8 @@ class ScriptedDesktop : public Desktop {
     std::vector<MessageBoxRequest> boxes() const;
     std::vector<SaveFileRequest> save_dialogs() const;
     std::vector<std::string> opened_urls() const;
+    // Each notification as "title: text".
+    std::vector<std::string> notifications() const;
 
   private:
     mutable std::mutex mutex_;
@@ -33,12 +36,7 @@ class ScriptedDesktop : public Desktop {
     std::vector<MessageBoxRequest> boxes_;
     std::vector<SaveFileRequest> save_dialogs_;
     std::vector<std::string> opened_urls_;
+    std::vector<std::string> notifications_;
 };
-
-// The default title of a box that names none.
-const std::string& default_box_title();
-
-// True for addresses that may be handed to a browser: http:// or https://, any letter case.
-bool is_web_address(std::string_view url);
 
 }  // namespace quvolo::ui

@@ -122,8 +122,9 @@ TEST(DealQueryOnDemo, ATraderChoosesNarrowsRestoresSortsAndCollects) {
     const std::optional<DateTime> day = deal_day(tab.成交信息.cell(rows / 2, 6));
     ASSERT_TRUE(day);
     const auto all_rows = tab.成交信息.rows();
-    const long on_that_day = std::count_if(
-        all_rows.begin(), all_rows.end(), [&](const auto& row) { return deal_day(row[6]) == day; });
+    const long on_that_day = std::count_if(all_rows.begin(), all_rows.end(), [&](const auto& row) {
+        return deal_day(row.cells[6]) == day;
+    });
     tab.日期框1.set_date(*day);
     rig.handlers.day_changed();
     rig.handlers.find_day_clicked();

@@ -126,10 +126,14 @@ TEST(SortListView, MovesWholeRowsButLeavesTheSelectionAtItsPosition) {
     KeyedList keyed({"3", "1", "2"});
     ui::MemoryReportList& list = keyed.list;
     list.select_row(0);
+    const ui::CellStyle marked{.text = 0xFF0000, .background = 0xFFFF00};
+    list.set_cell_style(0, 1, marked);
     sort_list_view(list, 0, SortType::number);
     EXPECT_EQ(column_texts(list, 0), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(column_texts(list, 1), (std::vector<std::string>{"1", "2", "0"}));
     EXPECT_EQ(list.selected_row(), 0);
+    EXPECT_EQ(list.cell_style(2, 1), marked);
+    EXPECT_EQ(list.cell_style(0, 1), ui::CellStyle{});
 }
 
 TEST(SortListView, AnEmptyListIsNotWritten) {

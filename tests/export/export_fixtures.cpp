@@ -51,7 +51,7 @@ std::unique_ptr<ui::MemoryReportList> gbk_list(const std::vector<std::string>& t
     for (const auto& row : rows) {
         ui::ReportRow& gbk_row = gbk_rows.emplace_back();
         for (const std::string& cell : row) {
-            gbk_row.push_back(utf8_to_gbk(cell));
+            gbk_row.cells.push_back(utf8_to_gbk(cell));
         }
     }
     list->replace_rows(std::move(gbk_rows));

@@ -12,7 +12,7 @@ MemoryReportList two_column_list() {
 std::vector<std::string> first_column(const MemoryReportList& list) {
     std::vector<std::string> cells;
     for (const auto& row : list.rows()) {
-        cells.push_back(row[0]);
+        cells.push_back(row.cells[0]);
     }
     return cells;
 }
@@ -62,8 +62,32 @@ TEST(MemoryReportList, SelectionFollowsItsRowThroughInsertsAndDeletes) {
 TEST(MemoryReportList, ReplacedRowsArePaddedToTheColumnCount) {
     auto list = two_column_list();
     list.replace_rows({{"only"}});
-    EXPECT_EQ(list.rows().front().size(), 2u);
+    EXPECT_EQ(list.rows().front().cells.size(), 2u);
     EXPECT_EQ(list.cell(0, 1), "");
+}
+
+TEST(MemoryReportList, CellStylesStayWithTheirRow) {
+    auto list = two_column_list();
+    list.insert_row(-1, "plain");
+    list.insert_row(-1, "marked");
+    const CellStyle alarm{.text = 0xFF0000, .background = 0xFFFF00};
+    list.set_cell_style(1, 1, alarm);
+    list.set_cell_style(7, 0, alarm);
+
+    list.insert_row(0, "top");
+    EXPECT_EQ(list.cell_style(2, 1), alarm);
+    EXPECT_EQ(list.cell_style(2, 0), CellStyle{});
+    EXPECT_EQ(list.cell_style(1, 1), CellStyle{});
+
+    std::vector<ReportRow> rows = list.rows();
+    std::swap(rows[0], rows[2]);
+    list.replace_rows(std::move(rows));
+    EXPECT_EQ(list.cell(0, 0), "marked");
+    EXPECT_EQ(list.cell_style(0, 1), alarm);
+
+    list.clear_styles();
+    EXPECT_EQ(list.cell_style(0, 1), CellStyle{});
+    EXPECT_TRUE(list.rows().front().styles.empty());
 }
 
 }  // namespace

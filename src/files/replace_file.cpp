@@ -1,4 +1,4 @@
-#include "export/replace_file.h"
+#include "files/replace_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
