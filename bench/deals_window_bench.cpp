@@ -45,7 +45,7 @@ void crawl_hundred_pages_in_window(benchmark::State& state) {
         query->click();
         process_events_until([&] {
             rows = shown.controls.deal.成交信息.row_count();
-            return !shown.deals.crawl_state().busy &&
+            return !shown.handlers.deals.crawl_state().busy &&
                    shown.controls.状态条1.part(1) == GBK("查询完毕！") &&
                    list->model()->rowCount() == rows;
         });

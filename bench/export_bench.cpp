@@ -54,9 +54,11 @@ void export_deals(benchmark::State& state) {
     const int columns[] = {0, 1, 2, 3, 4, 5, 6, 7};
     quvolo::ui::MemoryProgressBar progress;
     for (auto _ : state) {
-        if (!quvolo::export_list_view(*list, columns, true, path,
-                                      quvolo::utf8_to_gbk("Lumora网market.example.com"), true,
-                                      &progress, true)) {
+        if (!quvolo::export_list_view(
+                *list, path,
+                {.columns = columns,
+                 .sheet_name = quvolo::utf8_to_gbk("Lumora网market.example.com"),
+                 .progress_bar = &progress})) {
             state.SkipWithError("export failed");
             break;
         }

@@ -32,18 +32,13 @@ void process_events_until(const std::function<bool()>& done) {
 }
 
 OffscreenWindow::OffscreenWindow(const Hosts& hosts)
-    : services{hosts, program_dir(), desktop, pacer, tasks, appearance},
-      logic(controls, services),
-      deals(controls, services),
-      window(controls, logic, deals, tasks, desktop) {
+    : qt::WindowProgram(hosts, program_dir(), 0.0) {
     window.show();
     process_events_until([this] { return controls.update.时钟1.period() != 0; });
     controls.update.时钟1.set_period(0);
 }
 
 OffscreenWindow::~OffscreenWindow() {
-    desktop.shut_down();
-    tasks.stop_all();
     std::filesystem::remove_all(program_dir());
 }
 

@@ -6,7 +6,6 @@
 #include "deals/deal_address.h"
 #include "deals/deal_summary.h"
 #include "deals/header_sort.h"
-#include "net/fetch.h"
 
 namespace quvolo {
 
@@ -42,23 +41,27 @@ DayFilterControls day_filter_controls(MainWindowControls& controls) {
             tab.总合_隐3, tab.单价_隐3,     deal_crawl_controls(controls).summary()};
 }
 
-DealTabHandlers::DealTabHandlers(MainWindowControls& controls, AppServices& services)
-    : controls_(controls), services_(services), chosen_day_(controls.deal.日期框1.date()) {}
+DealTabHandlers::DealTabHandlers(MainWindowControls& controls, const Hosts& hosts,
+                                 ui::JobServices jobs, ExportPlace export_place)
+    : controls_(controls),
+      hosts_(hosts),
+      jobs_(jobs),
+      export_place_(std::move(export_place)),
+      chosen_day_(controls.deal.日期框1.date()) {}
 
-PageReader DealTabHandlers::page_reader() const {
-    return [](const std::string& address, std::stop_token stop) {
-        return fetch_page(address, {}, stoppable(std::move(stop)));
-    };
+std::function<DateTime()> DealTabHandlers::clock() const {
+    return [&clock = jobs_.clock] { return clock.now(); };
 }
 
 ChoiceLoadEnvironment DealTabHandlers::load_environment(std::stop_token stop) {
-    return {services_.hosts.catalogue,           services_.hosts.trading, page_reader(),
-            {controls_.状态, controls_.状态条1}, services_.pacer,         std::move(stop)};
+    return {hosts_.catalogue,    hosts_.trading,
+            pages_of(jobs_.web), {controls_.状态, controls_.状态条1},
+            jobs_.pacer,         std::move(stop)};
 }
 
 void DealTabHandlers::game_chosen() {
     const GameLoadTurns held = begin_game_load(choice_turns_);
-    services_.tasks.run_on_worker([this, held](std::stop_token stop) {
+    jobs_.tasks.run_on_worker([this, held](std::stop_token stop) {
         load_areas_and_goods_types(deal_choice_lists(controls_.deal), choice_turns_, held,
                                    load_environment(stop));
     });
@@ -66,7 +69,7 @@ void DealTabHandlers::game_chosen() {
 
 void DealTabHandlers::area_chosen() {
     const AreaLoadTurns held = begin_area_load(choice_turns_);
-    services_.tasks.run_on_worker([this, held](std::stop_token stop) {
+    jobs_.tasks.run_on_worker([this, held](std::stop_token stop) {
         load_servers(deal_choice_lists(controls_.deal), choice_turns_, held,
                      load_environment(stop));
     });
@@ -82,18 +85,18 @@ void DealTabHandlers::server_chosen() {
 
 void DealTabHandlers::crawl_clicked() {
     if (!crawl_state_.claim()) {
-        refuse_while_crawling(crawl_state_, services_.desktop);
+        refuse_while_crawling(crawl_state_, jobs_.desktop);
         return;
     }
-    services_.tasks.run_on_worker([this](std::stop_token stop) {
-        crawl_deals(deal_crawl_controls(controls_), crawl_state_,
-                    {services_.hosts.trading, page_reader(), services_.desktop, services_.pacer,
-                     std::move(stop)});
+    jobs_.tasks.run_on_worker([this](std::stop_token stop) {
+        crawl_deals(
+            deal_crawl_controls(controls_), crawl_state_,
+            {hosts_.trading, pages_of(jobs_.web), jobs_.desktop, jobs_.pacer, std::move(stop)});
     });
 }
 
 bool DealTabHandlers::deal_list_free() {
-    return !refuse_while_crawling(crawl_state_, services_.desktop);
+    return !refuse_while_crawling(crawl_state_, jobs_.desktop);
 }
 
 void DealTabHandlers::day_changed() {
@@ -104,13 +107,12 @@ void DealTabHandlers::find_day_clicked() {
     if (!deal_list_free()) {
         return;
     }
-    filter_deals_by_date(day_filter_controls(controls_), chosen_day_, services_.desktop, local_now);
+    filter_deals_by_date(day_filter_controls(controls_), chosen_day_, jobs_.desktop, clock());
 }
 
 void DealTabHandlers::restore_clicked() {
     if (deal_list_free()) {
-        restore_deal_query(deal_crawl_controls(controls_).snapshot(), crawl_state_,
-                           services_.desktop);
+        restore_deal_query(deal_crawl_controls(controls_).snapshot(), crawl_state_, jobs_.desktop);
     }
 }
 
@@ -121,22 +123,29 @@ void DealTabHandlers::header_clicked(int column) {
 }
 
 void DealTabHandlers::view_current_order_clicked() {
-    open_selected_deal(controls_.deal.成交信息, services_.hosts.trading, services_.desktop);
+    open_selected_deal(controls_.deal.成交信息, hosts_.trading, jobs_.desktop);
+}
+
+void DealTabHandlers::export_chosen() {
+    if (deal_list_free()) {
+        export_deal_list(controls_.deal.成交信息, controls_.deal.查询目标, export_place_.controls,
+                         export_place_.sheet_name, jobs_.clock.now());
+    }
 }
 
 void DealTabHandlers::add_comparison_clicked() {
     if (deal_list_free()) {
         add_comparison_row(controls_.comparison.统计列表, controls_.deal.成交信息,
-                           deal_figure_labels(controls_.deal), services_.desktop, local_now);
+                           deal_figure_labels(controls_.deal), jobs_.desktop, clock());
     }
 }
 
 void DealTabHandlers::delete_comparison_clicked() {
-    delete_selected_comparison_row(controls_.comparison.统计列表, services_.desktop);
+    delete_selected_comparison_row(controls_.comparison.统计列表, jobs_.desktop);
 }
 
 void DealTabHandlers::clear_comparison_clicked() {
-    clear_comparison_table(controls_.comparison.统计列表, services_.desktop);
+    clear_comparison_table(controls_.comparison.统计列表, jobs_.desktop);
 }
 
 void DealTabHandlers::comparison_header_clicked(int column) {

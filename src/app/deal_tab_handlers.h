@@ -1,12 +1,14 @@
 #pragma once
 
-#include "app/app_services.h"
+#include "app/hosts.h"
 #include "app/main_window_controls.h"
 #include "deals/deal_controls.h"
 #include "deals/deal_crawl_state.h"
+#include "export/export_menu.h"
 #include "selection/choice_loads.h"
 #include "selection/page_reader.h"
 #include "text/date_time.h"
+#include "ui/job_services.h"
 
 namespace quvolo {
 
@@ -21,7 +23,8 @@ DayFilterControls day_filter_controls(MainWindowControls& controls);
 // once.
 class DealTabHandlers {
   public:
-    DealTabHandlers(MainWindowControls& controls, AppServices& services);
+    DealTabHandlers(MainWindowControls& controls, const Hosts& hosts, ui::JobServices jobs,
+                    ExportPlace export_place);
 
     void game_chosen();
     void area_chosen();
@@ -34,6 +37,8 @@ class DealTabHandlers {
     void restore_clicked();
     void header_clicked(int column);
     void view_current_order_clicked();
+    // "成交信息导出Excel"; refused while a crawl writes the list.
+    void export_chosen();
 
     void add_comparison_clicked();
     void delete_comparison_clicked();
@@ -47,10 +52,12 @@ class DealTabHandlers {
 
   private:
     ChoiceLoadEnvironment load_environment(std::stop_token stop);
-    PageReader page_reader() const;
+    std::function<DateTime()> clock() const;
 
     MainWindowControls& controls_;
-    AppServices& services_;
+    const Hosts& hosts_;
+    ui::JobServices jobs_;
+    ExportPlace export_place_;
     DealChoiceTurns choice_turns_;
     DealCrawlState crawl_state_;
     DateTime chosen_day_;

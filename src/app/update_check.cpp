@@ -1,6 +1,5 @@
 #include "app/update_check.h"
 
-#include "app/updater_launch.h"
 #include "app/version_answer.h"
 #include "text/gbk_literal.h"
 
@@ -35,11 +34,6 @@ void handle_version_answer(std::string_view answer, bool report_latest, ui::Desk
             }
             return;
     }
-}
-
-bool start_updater(const std::filesystem::path& program_dir, const Hosts& hosts) {
-    const auto path = write_updater(program_dir);
-    return path && launch_detached(*path, {{"QUVOLO_PUBLISHER", hosts.publisher}});
 }
 
 }  // namespace quvolo

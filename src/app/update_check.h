@@ -16,8 +16,4 @@ namespace quvolo {
 void handle_version_answer(std::string_view answer, bool report_latest, ui::Desktop& desktop,
                            const std::function<bool()>& start_update);
 
-// Writes the carried updater beside the program, replacing an older one, and starts it
-// without arguments and without waiting. False when it could not be written or started.
-bool start_updater(const std::filesystem::path& program_dir, const Hosts& hosts);
-
 }  // namespace quvolo

@@ -65,4 +65,9 @@ bool launch_detached(const std::filesystem::path& program,
     return true;
 }
 
+bool start_updater(const std::filesystem::path& program_dir, const Hosts& hosts) {
+    const auto path = write_updater(program_dir);
+    return path && launch_detached(*path, {{"QUVOLO_PUBLISHER", hosts.publisher}});
+}
+
 }  // namespace quvolo

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/hosts.h"
+
 namespace quvolo {
 
 // The updater's file name beside the program.
@@ -18,5 +20,9 @@ std::optional<std::filesystem::path> write_updater(const std::filesystem::path& 
 // The extra environment tells it what it cannot learn from its own directory.
 bool launch_detached(const std::filesystem::path& program,
                      const std::vector<std::pair<std::string, std::string>>& extra_environment);
+
+// Writes the carried updater beside the program, replacing an older one, and starts it
+// without arguments and without waiting. False when it could not be written or started.
+bool start_updater(const std::filesystem::path& program_dir, const Hosts& hosts);
 
 }  // namespace quvolo

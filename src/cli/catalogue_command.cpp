@@ -41,7 +41,7 @@ int run_catalogue(const CommandContext& context) {
         json = true;
     }
     CliSession session(context);
-    if (load_catalogue_now(session.setup.hosts.catalogue, session.controls) == 0) {
+    if (session.load_catalogue() == 0) {
         context.err << "quvolo-cli catalogue: the catalogue service at "
                     << session.setup.hosts.catalogue << " answered with no games\n";
         return exit_failure;

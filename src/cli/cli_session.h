@@ -2,12 +2,14 @@
 
 #include <stop_token>
 
-#include "app/app_services.h"
 #include "app/main_window_controls.h"
+#include "app/main_window_handlers.h"
 #include "app/start_up.h"
 #include "cli/command.h"
 #include "cli/console_desktop.h"
+#include "net/curl_web_source.h"
 #include "ui/scaled_pacer.h"
+#include "ui/window_opener.h"
 
 namespace quvolo::cli {
 
@@ -24,17 +26,25 @@ class NoAppearance : public ui::Appearance {
     void adjust_hue(int, int) override {}
 };
 
-// The main window's controls without a window, with the services a handler needs.
+// The main window's controls without a window, driven by the window's own handlers.
 struct CliSession {
     explicit CliSession(const CommandContext& context);
 
+    // The catalogue as the window loads it; the number of games.
+    int load_catalogue();
+
     HostSetup setup;
     MainWindowControls controls;
+    CurlWebSource web;
     ConsoleDesktop desktop;
     ui::ScaledPacer pacer;
+    ui::SystemClock clock;
     SequentialTasks tasks;
     NoAppearance appearance;
-    AppServices services;
+    ui::CountingAlarmSound alarm;
+    ui::RecordingWindowOpener windows;
+    MainWindowServices services;
+    MainWindowHandlers handlers;
 };
 
 }  // namespace quvolo::cli

@@ -148,10 +148,13 @@ int export_deals(const std::string& path, CliSession& session, std::ostream& err
     const DealTabControls& tab = session.controls.deal;
     const ListExport what = deal_list_export(
         tab.成交信息, tab.查询目标, export_sheet_name(host_name_of(session.setup.hosts.publisher)),
-        local_now());
+        session.clock.now());
     std::string reason;
-    const bool written = export_list_view(what.list, what.columns, true, path, what.sheet_name,
-                                          true, &session.controls.进度条1, true, &reason);
+    const bool written = export_list_view(what.list, path,
+                                          {.columns = what.columns,
+                                           .sheet_name = what.sheet_name,
+                                           .progress_bar = &session.controls.进度条1},
+                                          &reason);
     if (!written) {
         err << "quvolo-cli deals: " << gbk_to_utf8(GBK("导出失败：") + reason) << "\n";
         return exit_failure;
@@ -172,9 +175,8 @@ int run_deals(const CommandContext& context) {
     }
     CliSession session(context);
     MainWindowControls& controls = session.controls;
-    load_catalogue_now(session.setup.hosts.catalogue, controls);
-
-    DealTabHandlers handlers(controls, session.services);
+    session.load_catalogue();
+    DealTabHandlers& handlers = session.handlers.deals;
     if (std::optional<std::string> error = make_choices(options, controls.deal, handlers)) {
         context.err << "quvolo-cli deals: " << *error << "\n";
         return exit_usage;

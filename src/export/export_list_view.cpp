@@ -89,10 +89,10 @@ std::optional<std::string> refusal_of_rows(std::size_t rows) {
     return std::nullopt;
 }
 
-std::vector<int> columns_to_export(const ui::ReportList& list, std::span<const int> columns,
-                                   bool use_columns) {
-    if (use_columns) {
-        return {columns.begin(), columns.end()};
+std::vector<int> columns_to_export(const ui::ReportList& list,
+                                   std::optional<std::span<const int>> columns) {
+    if (columns) {
+        return {columns->begin(), columns->end()};
     }
     std::vector<int> every(static_cast<std::size_t>(std::max(list.column_count(), 0)));
     std::iota(every.begin(), every.end(), 0);
@@ -149,11 +149,9 @@ std::optional<std::string> write_book(TextWorkbook book, const std::string& file
 }
 
 // Every step that can refuse; the reason, or nothing once the file is written.
-std::optional<std::string> write_list(const ui::ReportList& list, std::span<const int> columns,
-                                      bool use_columns, const std::string& file_path,
-                                      std::string_view sheet_name, bool use_sheet_name,
-                                      ui::ProgressBar* progress_bar) {
-    const std::vector<int> chosen = columns_to_export(list, columns, use_columns);
+std::optional<std::string> write_list(const ui::ReportList& list, const std::string& file_path,
+                                      const ExportOptions& options) {
+    const std::vector<int> chosen = columns_to_export(list, options.columns);
     if (auto refusal = refusal_of_columns(chosen, list.column_count())) {
         return refusal;
     }
@@ -166,8 +164,9 @@ std::optional<std::string> write_list(const ui::ReportList& list, std::span<cons
         titles.push_back(list.column_title(column));
     }
     TextWorkbook book;
-    book.sheet_name = valid_sheet_name(use_sheet_name ? utf16_of_gbk(sheet_name) : u"Sheet1");
-    if (auto refusal = fill_cells(book, titles, rows, chosen, progress_bar)) {
+    book.sheet_name =
+        valid_sheet_name(options.sheet_name ? utf16_of_gbk(*options.sheet_name) : u"Sheet1");
+    if (auto refusal = fill_cells(book, titles, rows, chosen, options.progress_bar)) {
         return refusal;
     }
     return write_book(std::move(book), file_path);
@@ -175,13 +174,9 @@ std::optional<std::string> write_list(const ui::ReportList& list, std::span<cons
 
 }  // namespace
 
-bool export_list_view(const ui::ReportList& list, std::span<const int> columns, bool use_columns,
-                      const std::string& file_path, std::string_view sheet_name,
-                      bool use_sheet_name, ui::ProgressBar* progress_bar, bool use_progress_bar,
-                      std::string* failure_reason) {
-    const std::optional<std::string> refusal =
-        write_list(list, columns, use_columns, file_path, sheet_name, use_sheet_name,
-                   use_progress_bar ? progress_bar : nullptr);
+bool export_list_view(const ui::ReportList& list, const std::string& file_path,
+                      const ExportOptions& options, std::string* failure_reason) {
+    const std::optional<std::string> refusal = write_list(list, file_path, options);
     if (refusal && failure_reason != nullptr) {
         *failure_reason = *refusal;
     }

@@ -46,8 +46,11 @@ void run_list_export(const ListExport& what, const ExportMenuControls& controls)
     // export leaves the user's older file in place.
     controls.分组框2.set_visible(true);
     std::string reason;
-    if (export_list_view(what.list, what.columns, true, *path, what.sheet_name, true,
-                         &controls.进度条1, true, &reason)) {
+    if (export_list_view(what.list, *path,
+                         {.columns = what.columns,
+                          .sheet_name = what.sheet_name,
+                          .progress_bar = &controls.进度条1},
+                         &reason)) {
         show_box(controls.desktop, GBK("导出成功！"), ui::MessageIcon::none);
     } else {
         show_failure(controls.desktop, reason);

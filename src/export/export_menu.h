@@ -18,6 +18,13 @@ struct ExportMenuControls {
     ui::ProgressBar& 进度条1;
 };
 
+// Where a tab's or window's export asks for its file and shows its progress, and the sheet name
+// every export uses.
+struct ExportPlace {
+    ExportMenuControls controls;
+    std::string sheet_name;  // GBK
+};
+
 // One list to export from a menu item or an export button.
 struct ListExport {
     const ui::ReportList& list;

@@ -6,18 +6,10 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/app_services.h"
-#include "app/deal_tab_handlers.h"
-#include "app/main_window_controls.h"
-#include "app/main_window_logic.h"
 #include "app/start_up.h"
-#include "qt/main_window.h"
-#include "qt/qt_appearance.h"
-#include "qt/qt_desktop.h"
-#include "qt/qt_task_runner.h"
 #include "qt/screenshot_tour.h"
+#include "qt/window_program.h"
 #include "text/codepage.h"
-#include "ui/scaled_pacer.h"
 
 namespace {
 
@@ -59,14 +51,8 @@ int main(int argc, char** argv) {
         std::cerr << setup.note << '\n';
     }
 
-    MainWindowControls controls;
-    qt::QtDesktop desktop;
-    ui::ScaledPacer pacer(1.0);
-    qt::QtTaskRunner tasks;
-    qt::QtAppearance appearance;
-    AppServices services{setup.hosts, program_dir, desktop, pacer, tasks, appearance};
-    MainWindowLogic logic(controls, services);
-    DealTabHandlers deals(controls, services);
+    qt::WindowProgram program(setup.hosts, program_dir, 1.0);
+    MainWindowControls& controls = program.controls;
     if (!setup.note.empty()) {
         // The status bar's activity part changes at once; its target part keeps the note until
         // the first query, and the update tab keeps it for good.
@@ -74,14 +60,10 @@ int main(int argc, char** argv) {
         controls.update.标签37.set_caption(utf8_to_gbk(setup.note));
     }
 
-    qt::MainWindow window(controls, logic, deals, tasks, desktop);
+    qt::MainWindow& window = program.window;
     window.show();
     if (const QString shots = qEnvironmentVariable("QUVOLO_SCREENSHOT_DIR"); !shots.isEmpty()) {
         qt::start_screenshot_tour(window, controls.deal.游戏列表_游戏名_显, shots);
     }
-    const int result = QApplication::exec();
-    // Workers reach the logic and the controls: they end before anything is destroyed.
-    desktop.shut_down();
-    tasks.stop_all();
-    return result;
+    return QApplication::exec();
 }

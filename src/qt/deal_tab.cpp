@@ -29,14 +29,6 @@ QListWidget* choice_list(ui::MemoryListBox& store, const char* name, QWidget* pa
     return list;
 }
 
-QPushButton* action_button(ui::MemoryButton& store, const char* name, QWidget* page,
-                           std::function<void()> clicked) {
-    QPushButton* button = make_button(store, name, page);
-    QObject::connect(button, &QPushButton::clicked, page,
-                     [clicked = std::move(clicked)] { clicked(); });
-    return button;
-}
-
 QLayout* day_filter_column(DealTabControls& c, DealTabHandlers& deals, QWidget* page) {
     auto* day = new QDateEdit(page);
     day->setObjectName(QStringLiteral("日期框1"));
@@ -72,7 +64,7 @@ QLayout* action_column(DealTabControls& c, DealTabHandlers& deals, QWidget* page
     return column;
 }
 
-QLayout* selection_row(DealTabControls& c, MainWindowLogic& logic, DealTabHandlers& deals,
+QLayout* selection_row(DealTabControls& c, GameFilterHandlers& filters, DealTabHandlers& deals,
                        QWidget* page) {
     GameFilterWidgets filter{};
     filter.letters = make_drop_down(CONTROL(c, 字母分类), page, &filter.letter_view);
@@ -82,7 +74,7 @@ QLayout* selection_row(DealTabControls& c, MainWindowLogic& logic, DealTabHandle
     auto* row = new QHBoxLayout();
     row->setSpacing(8);
     row->addLayout(game_filter_column(make_static_label("标签4", " 1.字母分类", page), filter,
-                                      QueryTab::deal, logic),
+                                      QueryTab::deal, filters),
                    3);
     row->addLayout(step_column(make_static_label("标签5", " 2.游戏列表", page),
                                choice_list(CONTROL(c, 游戏列表_游戏名_显), page,
@@ -123,7 +115,7 @@ QLayout* target_row(DealTabControls& c, QWidget* page) {
 
 }  // namespace
 
-QWidget* build_deal_tab(DealTabControls& c, MainWindowLogic& logic, DealTabHandlers& deals) {
+QWidget* build_deal_tab(DealTabControls& c, GameFilterHandlers& filters, DealTabHandlers& deals) {
     auto* page = new QWidget();
     ReportListView* deals_view = nullptr;
     QTreeView* deal_list = make_report_list(CONTROL(c, 成交信息), page, &deals_view);
@@ -132,15 +124,14 @@ QWidget* build_deal_tab(DealTabControls& c, MainWindowLogic& logic, DealTabHandl
     QObject::connect(menu->findChild<QAction*>(QStringLiteral("查看当前订单")), &QAction::triggered,
                      page, [&deals] { deals.view_current_order_clicked(); });
     QObject::connect(menu->findChild<QAction*>(QStringLiteral("成交信息导出Excel")),
-                     &QAction::triggered, page,
-                     [&logic, &deals] { logic.deal_export_chosen(deals); });
+                     &QAction::triggered, page, [&deals] { deals.export_chosen(); });
     QObject::connect(deals_view, &ReportListView::header_clicked, page,
                      [&deals](int column) { deals.header_clicked(column); });
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 8, 8, 6);
     layout->setSpacing(6);
-    layout->addLayout(selection_row(c, logic, deals, page), 0);
+    layout->addLayout(selection_row(c, filters, deals, page), 0);
     layout->addWidget(deal_figures_panel(c, page));
     layout->addLayout(target_row(c, page));
     layout->addWidget(deal_list, 1);

@@ -20,23 +20,26 @@
 
 namespace quvolo::qt {
 
-MainWindow::MainWindow(MainWindowControls& controls, MainWindowLogic& logic, DealTabHandlers& deals,
+MainWindow::MainWindow(MainWindowControls& controls, MainWindowHandlers& handlers,
                        QtTaskRunner& tasks, QtDesktop& desktop)
-    : logic_(logic), tasks_(tasks), desktop_(desktop), tabs_(new QTabWidget()) {
+    : handlers_(handlers), tasks_(tasks), desktop_(desktop), tabs_(new QTabWidget()) {
     setWindowTitle(QStringLiteral("Lumora Quvolo v1.101"));
     resize(1000, 640);
 
     auto* central = new QWidget(this);
     tabs_->setParent(central);
     tabs_->setObjectName(QStringLiteral("选择夹1"));
-    tabs_->addTab(build_deal_tab(controls.deal, logic, deals), QStringLiteral("Tovana成交量查询"));
-    tabs_->addTab(build_comparison_tab(controls.comparison, deals),
+    tabs_->addTab(build_deal_tab(controls.deal, handlers.filters, handlers.deals),
+                  QStringLiteral("Tovana成交量查询"));
+    tabs_->addTab(build_comparison_tab(controls.comparison, handlers.deals),
                   QStringLiteral("Tovana成交量统计"));
-    tabs_->addTab(build_monitor_tab(controls.monitor, logic), QStringLiteral("Tovana价格监控"));
-    tabs_->addTab(build_ranking_tab(controls.rankings),
+    tabs_->addTab(build_monitor_tab(controls.monitor, handlers.filters, handlers.monitor),
+                  QStringLiteral("Tovana价格监控"));
+    tabs_->addTab(build_ranking_tab(controls.rankings, handlers.rankings),
                   QStringLiteral("游戏币装备 排行榜 交易行情"));
-    tabs_->addTab(build_message_tab(controls.messages, logic), QStringLiteral("留言口水"));
-    tabs_->addTab(build_update_tab(controls.update, logic), QStringLiteral("检查更新说明"));
+    tabs_->addTab(build_message_tab(controls.messages, handlers.shell), QStringLiteral("留言口水"));
+    tabs_->addTab(build_update_tab(controls.update, handlers.shell),
+                  QStringLiteral("检查更新说明"));
 
     QLabel* activity = make_transparent_label(CONTROL(controls, 状态), tabs_);
     activity->setForegroundRole(QPalette::WindowText);
@@ -85,7 +88,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     created_ = true;
     // After the first paint, so the window is on screen before anything starts.
     QTimer::singleShot(0, this, [this] {
-        logic_.window_created();
+        handlers_.window_created();
         if (auto* letters = findChild<QComboBox*>(QStringLiteral("字母分类"))) {
             letters->setFocus();
         }
@@ -93,6 +96,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    emit closing();
     // Workers waiting for a box are answered first, so each of them can see its stop and end.
     desktop_.shut_down();
     tasks_.stop_all();

@@ -2,9 +2,8 @@
 
 #include <QMainWindow>
 
-#include "app/deal_tab_handlers.h"
 #include "app/main_window_controls.h"
-#include "app/main_window_logic.h"
+#include "app/main_window_handlers.h"
 
 class QTabWidget;
 
@@ -18,10 +17,14 @@ class QtTaskRunner;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    MainWindow(MainWindowControls& controls, MainWindowLogic& logic, DealTabHandlers& deals,
-               QtTaskRunner& tasks, QtDesktop& desktop);
+    MainWindow(MainWindowControls& controls, MainWindowHandlers& handlers, QtTaskRunner& tasks,
+               QtDesktop& desktop);
 
     QTabWidget& tabs() { return *tabs_; }
+
+  signals:
+    // Before the window's workers stop: the further windows close first.
+    void closing();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -32,7 +35,7 @@ class MainWindow : public QMainWindow {
     void build_status_bar(MainWindowControls& controls);
     void build_export_progress(MainWindowControls& controls, QWidget* central);
 
-    MainWindowLogic& logic_;
+    MainWindowHandlers& handlers_;
     QtTaskRunner& tasks_;
     QtDesktop& desktop_;
     QTabWidget* tabs_;

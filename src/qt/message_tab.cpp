@@ -9,7 +9,7 @@
 
 namespace quvolo::qt {
 
-QWidget* build_message_tab(MessageTabControls& c, MainWindowLogic& logic) {
+QWidget* build_message_tab(MessageTabControls& c, ShellHandlers& shell) {
     auto* page = new QWidget();
     auto* board = new QGroupBox(page);
     board->setObjectName(QStringLiteral("分组框3"));
@@ -23,8 +23,8 @@ QWidget* build_message_tab(MessageTabControls& c, MainWindowLogic& logic) {
     QPushButton* refresh = make_button(CONTROL(c, 超级按钮_刷新留言), page);
     QPushButton* website = make_button(CONTROL(c, 超级按钮_网站访问), page);
     QObject::connect(refresh, &QPushButton::clicked, page,
-                     [&logic] { logic.refresh_messages_clicked(); });
-    QObject::connect(website, &QPushButton::clicked, page, [&logic] { logic.website_clicked(); });
+                     [&shell] { shell.refresh_messages_clicked(); });
+    QObject::connect(website, &QPushButton::clicked, page, [&shell] { shell.website_clicked(); });
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
     buttons->addWidget(refresh);

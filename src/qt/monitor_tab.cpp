@@ -19,7 +19,7 @@
 namespace quvolo::qt {
 namespace {
 
-QLayout* selection_row(MonitorTabControls& c, MainWindowLogic& logic, QWidget* page) {
+QLayout* selection_row(MonitorTabControls& c, GameFilterHandlers& filters, QWidget* page) {
     GameFilterWidgets filter{};
     filter.letters = make_drop_down(CONTROL(c, 字母分类1), page, &filter.letter_view);
     filter.keyword = make_edit_box(CONTROL(c, 编辑框_关键字1), page);
@@ -35,7 +35,7 @@ QLayout* selection_row(MonitorTabControls& c, MainWindowLogic& logic, QWidget* p
     auto* row = new QHBoxLayout();
     row->setSpacing(8);
     row->addLayout(game_filter_column(make_static_label("标签23", " 1.字母分类", page), filter,
-                                      QueryTab::monitor, logic),
+                                      QueryTab::monitor, filters),
                    3);
     row->addLayout(step_column(make_static_label("标签13", " 2.游戏列表", page),
                                make_list_box(CONTROL(c, 游戏列表_游戏名_显1), page)),
@@ -121,14 +121,15 @@ QLayout* target_row(MonitorTabControls& c, QWidget* page) {
 
 }  // namespace
 
-QWidget* build_monitor_tab(MonitorTabControls& c, MainWindowLogic& logic) {
+QWidget* build_monitor_tab(MonitorTabControls& c, GameFilterHandlers& filters,
+                           MonitorTabHandlers& monitor) {
     auto* page = new QWidget();
     ReportListView* offers_view = nullptr;
     QTreeView* offers = make_report_list(CONTROL(c, 成交信息1), page, &offers_view);
     QMenu* menu = attach_context_menu(*offers_view, "监控功能",
                                       {"查看当前未交易订单", "未交易订单导出Excel"}, page);
     QObject::connect(menu->findChild<QAction*>(QStringLiteral("未交易订单导出Excel")),
-                     &QAction::triggered, page, [&logic] { logic.offer_export_chosen(); });
+                     &QAction::triggered, page, [&monitor] { monitor.export_chosen(); });
     auto* timer = new TimerView(c.监控刷新时间, page);
     timer->setObjectName(QStringLiteral("监控刷新时间"));
 
@@ -139,7 +140,7 @@ QWidget* build_monitor_tab(MonitorTabControls& c, MainWindowLogic& logic) {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 8, 8, 6);
     layout->setSpacing(6);
-    layout->addLayout(selection_row(c, logic, page), 0);
+    layout->addLayout(selection_row(c, filters, page), 0);
     layout->addLayout(panels);
     layout->addLayout(target_row(c, page));
     layout->addWidget(offers, 1);

@@ -28,7 +28,17 @@ void QtTaskRunner::forget_finished_workers() {
 }
 
 void QtTaskRunner::run_on_window(std::function<void()> work) {
-    window_.post(std::move(work));
+    // A call that arrives after the stop is dropped: what it would write may be gone.
+    window_.post([this, work = std::move(work)] {
+        if (!stopped()) {
+            work();
+        }
+    });
+}
+
+bool QtTaskRunner::stopped() {
+    std::lock_guard lock(mutex_);
+    return stopped_;
 }
 
 void QtTaskRunner::stop_all() {

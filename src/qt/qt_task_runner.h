@@ -32,6 +32,7 @@ class QtTaskRunner : public ui::TaskRunner {
     };
 
     void forget_finished_workers();
+    bool stopped();
 
     WindowQueue window_;
     std::mutex mutex_;

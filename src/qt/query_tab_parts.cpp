@@ -17,12 +17,12 @@
 namespace quvolo::qt {
 
 QLayout* game_filter_column(QLabel* caption, const GameFilterWidgets& widgets, QueryTab tab,
-                            MainWindowLogic& logic) {
+                            GameFilterHandlers& filters) {
     QObject::connect(widgets.letter_view, &DropDownView::chosen, widgets.letters,
-                     [&logic, tab] { logic.letter_chosen(tab); });
+                     [&filters, tab] { filters.letter_chosen(tab); });
     QObject::connect(widgets.search, &QPushButton::clicked, widgets.search,
-                     [&logic, tab] { logic.keyword_search_clicked(tab); });
-    on_focus_in(widgets.keyword, [&logic, tab] { logic.keyword_box_focused(tab); });
+                     [&filters, tab] { filters.keyword_search_clicked(tab); });
+    on_focus_in(widgets.keyword, [&filters, tab] { filters.keyword_box_focused(tab); });
 
     widgets.letters->setPlaceholderText(QStringLiteral("按字母选择"));
     widgets.search->setFixedWidth(36);

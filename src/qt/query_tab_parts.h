@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "app/main_window_logic.h"
+#include "app/game_filter_handlers.h"
 #include "ui/memory_captions.h"
 
 class QComboBox;
@@ -27,7 +27,7 @@ struct GameFilterWidgets {
     QPushButton* search;
 };
 QLayout* game_filter_column(QLabel* caption, const GameFilterWidgets& widgets, QueryTab tab,
-                            MainWindowLogic& logic);
+                            GameFilterHandlers& filters);
 
 // One figure of a panel: the static label with its fixed caption, the value's label and, when
 // the tab keeps one, the holder of the full query's value (shown small beside it); names are

@@ -72,7 +72,7 @@ QLayout* past_weeks_column(RankingTabControls& c, QWidget* page) {
     return column;
 }
 
-QLayout* chart_column(RankingTabControls& c, QWidget* page) {
+QLayout* chart_column(RankingTabControls& c, RankingTabHandlers& rankings, QWidget* page) {
     auto* title = new QHBoxLayout();
     title->addWidget(make_label(CONTROL(c, 标签_变化图标), page));
     title->addWidget(make_static_label("标签34", "各产品名次变化图表", page));
@@ -83,7 +83,8 @@ QLayout* chart_column(RankingTabControls& c, QWidget* page) {
     picture->setFixedSize(380, 160);
     picture->setFrameShape(QFrame::StyledPanel);
     new PictureBoxView(c.图片框_变化图缩, *picture);
-    QPushButton* enlarge = make_button(CONTROL(c, 超级按钮_点击查看大图), page);
+    QPushButton* enlarge = action_button(CONTROL(c, 超级按钮_点击查看大图), page,
+                                         [&rankings] { rankings.chart_clicked(); });
     // Its caption stands one character a line with empty lines between: a smaller font lets
     // all eleven lines fit beside the picture.
     QFont small = enlarge->font();
@@ -104,12 +105,15 @@ QLayout* chart_column(RankingTabControls& c, QWidget* page) {
     return column;
 }
 
-QLayout* window_buttons_column(RankingTabControls& c, QWidget* page) {
+QLayout* window_buttons_column(RankingTabControls& c, RankingTabHandlers& rankings, QWidget* page) {
     auto* column = new QVBoxLayout();
     column->addSpacing(40);
-    for (QPushButton* button : {make_button(CONTROL(c, 超级按钮_打开Tovana交易行情), page),
-                                make_button(CONTROL(c, 超级按钮_Ketzal交易), page),
-                                make_button(CONTROL(c, 超级按钮_Tovana总排行), page)}) {
+    for (QPushButton* button : {action_button(CONTROL(c, 超级按钮_打开Tovana交易行情), page,
+                                              [&rankings] { rankings.market_trend_clicked(); }),
+                                action_button(CONTROL(c, 超级按钮_Ketzal交易), page,
+                                              [&rankings] { rankings.test_list_clicked(); }),
+                                action_button(CONTROL(c, 超级按钮_Tovana总排行), page,
+                                              [&rankings] { rankings.all_volumes_clicked(); })}) {
         button->setMinimumHeight(36);
         column->addWidget(button);
     }
@@ -119,14 +123,14 @@ QLayout* window_buttons_column(RankingTabControls& c, QWidget* page) {
 
 }  // namespace
 
-QWidget* build_ranking_tab(RankingTabControls& c) {
+QWidget* build_ranking_tab(RankingTabControls& c, RankingTabHandlers& rankings) {
     auto* lower = new QHBoxLayout();
     auto* page = new QWidget();
     lower->addLayout(past_weeks_column(c, page), 2);
     lower->addSpacing(12);
-    lower->addLayout(chart_column(c, page), 4);
+    lower->addLayout(chart_column(c, rankings, page), 4);
     lower->addSpacing(12);
-    lower->addLayout(window_buttons_column(c, page), 2);
+    lower->addLayout(window_buttons_column(c, rankings, page), 2);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 8, 8, 6);

@@ -20,20 +20,20 @@ QSlider* skin_slider(const char* name, int maximum, QWidget* parent) {
     return slider;
 }
 
-QLayout* controls_column(UpdateTabControls& c, MainWindowLogic& logic, QWidget* page) {
+QLayout* controls_column(UpdateTabControls& c, ShellHandlers& shell, QWidget* page) {
     QPushButton* check = make_button(CONTROL(c, 按钮_检查更新), page);
     QPushButton* manual = make_button(CONTROL(c, 按钮_手动更新), page);
     QObject::connect(check, &QPushButton::clicked, page,
-                     [&logic] { logic.check_update_clicked(); });
+                     [&shell] { shell.check_update_clicked(); });
     QObject::connect(manual, &QPushButton::clicked, page,
-                     [&logic] { logic.manual_update_clicked(); });
+                     [&shell] { shell.manual_update_clicked(); });
 
     QSlider* hue_up = skin_slider("滑块条1", 90, page);
     QSlider* hue_down = skin_slider("滑块条2", 99, page);
     QObject::connect(hue_up, &QSlider::valueChanged, page,
-                     [&logic](int position) { logic.slider1_moved(position); });
+                     [&shell](int position) { shell.slider1_moved(position); });
     QObject::connect(hue_down, &QSlider::valueChanged, page,
-                     [&logic](int position) { logic.slider2_moved(position); });
+                     [&shell](int position) { shell.slider2_moved(position); });
 
     auto* column = new QVBoxLayout();
     column->setSpacing(8);
@@ -59,11 +59,11 @@ QLabel* text_block(QLabel* label) {
 
 }  // namespace
 
-QWidget* build_update_tab(UpdateTabControls& c, MainWindowLogic& logic) {
+QWidget* build_update_tab(UpdateTabControls& c, ShellHandlers& shell) {
     auto* page = new QWidget();
     auto* timer = new TimerView(c.时钟1, page);
     timer->setObjectName(QStringLiteral("时钟1"));
-    QObject::connect(timer, &TimerView::fired, page, [&logic] { logic.update_timer_fired(); });
+    QObject::connect(timer, &TimerView::fired, page, [&shell] { shell.update_timer_fired(); });
 
     auto* texts = new QWidget();
     auto* texts_layout = new QVBoxLayout(texts);
@@ -78,7 +78,7 @@ QWidget* build_update_tab(UpdateTabControls& c, MainWindowLogic& logic) {
 
     auto* controls = new QWidget(page);
     controls->setFixedWidth(300);
-    controls->setLayout(controls_column(c, logic, controls));
+    controls->setLayout(controls_column(c, shell, controls));
 
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(12, 12, 12, 8);

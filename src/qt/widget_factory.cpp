@@ -133,4 +133,12 @@ void on_focus_in(QWidget* widget, std::function<void()> focused) {
     new FocusWatcher(widget, std::move(focused));
 }
 
+QPushButton* action_button(ui::MemoryButton& store, const char* name, QWidget* parent,
+                           std::function<void()> clicked) {
+    QPushButton* button = make_button(store, name, parent);
+    QObject::connect(button, &QPushButton::clicked, parent,
+                     [clicked = std::move(clicked)] { clicked(); });
+    return button;
+}
+
 }  // namespace quvolo::qt

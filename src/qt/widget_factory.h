@@ -28,6 +28,9 @@ namespace quvolo::qt {
 QLabel* make_label(ui::MemoryLabel& store, const char* name, QWidget* parent);
 QLabel* make_static_label(const char* name, const char* text, QWidget* parent);
 QPushButton* make_button(ui::MemoryButton& store, const char* name, QWidget* parent);
+// A button whose click runs `clicked`.
+QPushButton* action_button(ui::MemoryButton& store, const char* name, QWidget* parent,
+                           std::function<void()> clicked);
 QLineEdit* make_edit_box(ui::MemoryEditBox& store, const char* name, QWidget* parent);
 QListWidget* make_list_box(ui::MemoryListBox& store, const char* name, QWidget* parent,
                            ListBoxView** view = nullptr);

@@ -2,11 +2,9 @@
 
 #include <deque>
 
-#include "app/main_window_logic.h"
 #include "demo/demo_marketplace.h"
+#include "main_window_rig.h"
 #include "text/gbk_literal.h"
-#include "ui/scaled_pacer.h"
-#include "ui/scripted_desktop.h"
 
 namespace quvolo {
 namespace {
@@ -34,29 +32,20 @@ struct HeldTasks : ui::TaskRunner {
     }
 };
 
-struct NoAppearance : ui::Appearance {
-    void adjust_hue(int, int) override {}
-};
-
 TEST(CatalogueReload, AnOlderLoadEndingLastDoesNotReplaceANewerOne) {
     const auto demo = demo::DemoMarketplace::start({});
     ASSERT_TRUE(demo);
-    MainWindowControls controls;
-    ui::ScriptedDesktop desktop;
-    ui::ScaledPacer pacer(0);
     HeldTasks tasks;
-    NoAppearance appearance;
     const auto program_dir = std::filesystem::temp_directory_path() / "quvolo_reload_test";
     std::filesystem::create_directories(program_dir);
     // The first load reads from a closed port and so finds no games.
-    AppServices services{
-        hosts_all_at("http://127.0.0.1:9"), program_dir, desktop, pacer, tasks, appearance};
-    MainWindowLogic logic(controls, services);
-    logic.window_created();
+    testing::MainWindowRig rig(hosts_all_at("http://127.0.0.1:9"), program_dir, tasks);
+    MainWindowControls& controls = rig.controls;
+    rig.handlers.window_created();
 
-    services.hosts = hosts_all_at(demo->base_url());
+    rig.services.hosts = hosts_all_at(demo->base_url());
     controls.deal.字母分类.select(0);  // "全部游戏ALL"
-    logic.letter_chosen(QueryTab::deal);
+    rig.handlers.filters.letter_chosen(QueryTab::deal);
     ASSERT_EQ(tasks.workers.size(), 2u);
 
     tasks.run_worker(1);

@@ -3,11 +3,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/main_window_logic.h"
+#include "main_window_rig.h"
 #include "text/codepage.h"
 #include "text/gbk_literal.h"
-#include "ui/scaled_pacer.h"
-#include "ui/scripted_desktop.h"
 
 namespace quvolo {
 namespace {
@@ -15,10 +13,6 @@ namespace {
 struct SequentialTasks : ui::TaskRunner {
     void run_on_worker(std::function<void(std::stop_token)> work) override { work({}); }
     void run_on_window(std::function<void()> work) override { work(); }
-};
-
-struct NoAppearance : ui::Appearance {
-    void adjust_hue(int, int) override {}
 };
 
 TEST(HostName, IsTheAddressWithoutSchemePortAndPath) {
@@ -35,21 +29,17 @@ TEST(HostName, IsTheAddressWithoutSchemePortAndPath) {
 }
 
 TEST(ExportMenuItems, TheOfferListIsWrittenUnderThePublishersSheetName) {
-    MainWindowControls controls;
-    ui::ScriptedDesktop desktop;
-    ui::ScaledPacer pacer(0);
     SequentialTasks tasks;
-    NoAppearance appearance;
-    AppServices services{
-        hosts_all_at("http://127.0.0.1:8901"), "/nonexistent", desktop, pacer, tasks, appearance};
-    MainWindowLogic logic(controls, services);
+    testing::MainWindowRig rig(hosts_all_at("http://127.0.0.1:8901"), "/nonexistent", tasks);
+    MainWindowControls& controls = rig.controls;
+    ui::ScriptedDesktop& desktop = rig.desktop;
 
     const auto path = std::filesystem::temp_directory_path() / "quvolo_offer_export.xls";
     std::filesystem::remove(path);
     controls.monitor.成交信息1.insert_row(0, "1");
     controls.monitor.查询目标1.set_caption(GBK("问道>>游戏币"));
     desktop.answer_next_save(path.string());
-    logic.offer_export_chosen();
+    rig.handlers.monitor.export_chosen();
 
     ASSERT_EQ(desktop.save_dialogs().size(), 1u);
     EXPECT_EQ(

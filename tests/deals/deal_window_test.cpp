@@ -51,7 +51,7 @@ using DealTabWindow = WindowOnDemo;
 
 TEST_F(DealTabWindow, ATraderClicksForTheDealsAndSeesTheFigures) {
     MainWindowControls& controls = shown_->controls;
-    DealTabHandlers& deals = shown_->deals;
+    DealTabHandlers& deals = shown_->handlers.deals;
     MainWindow& window = shown_->window;
     DealTabControls& tab = controls.deal;
 

@@ -5,6 +5,7 @@
 #include "app/catalogue.h"
 #include "deals/deal_page.h"
 #include "net/fetch.h"
+#include "text/gbk_literal.h"
 
 namespace quvolo::testing {
 
@@ -56,8 +57,8 @@ int load_catalogue_and_find_game(DealTabRig& rig, int pages) {
 }
 
 HandlerRig::HandlerRig(ui::Pacer* pacer)
-    : services{demo_hosts(), {}, desktop, pacer ? *pacer : no_pauses, tasks, appearance},
-      handlers(c, services) {}
+    : handlers(c, demo_hosts(), {web, pacer ? *pacer : no_pauses, clock, desktop, tasks},
+               {{desktop, c.分组框2, c.进度条1}, GBK("Lumora网127.0.0.1")}) {}
 
 void HandlerRig::choose(ui::ListBox& list, int index, void (DealTabHandlers::*handler)()) {
     list.select(index);

@@ -7,8 +7,8 @@
 #include "app/hosts.h"
 #include "deal_fixtures.h"
 #include "demo/demo_marketplace.h"
+#include "net/curl_web_source.h"
 #include "test_services.h"
-#include "ui/appearance.h"
 
 namespace quvolo::testing {
 
@@ -37,13 +37,11 @@ struct HandlerRig : DealTabRig {
     // Chooses in a shown list as a click does, then runs the handler's work to its end.
     void choose(ui::ListBox& list, int index, void (DealTabHandlers::*handler)());
 
-    struct : ui::Appearance {
-        void adjust_hue(int, int) override {}
-    } appearance;
+    CurlWebSource web;
+    ui::SystemClock clock;
     ui::ScriptedDesktop desktop;
     ui::ScaledPacer no_pauses{0};
     ThreadTasks tasks;
-    AppServices services;
     DealTabHandlers handlers;
 };
 

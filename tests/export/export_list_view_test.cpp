@@ -130,8 +130,12 @@ TEST_P(ReadBack, XlrdFindsTheSheetAsTheListHoldsIt) {
     ui::MemoryProgressBar progress;
     std::string reason;
 
-    ASSERT_TRUE(export_list_view(*list, c.columns, use_columns, path, utf8_to_gbk(c.sheet_name),
-                                 true, &progress, true, &reason))
+    ASSERT_TRUE(export_list_view(
+        *list, path,
+        {.columns = use_columns ? std::optional<std::span<const int>>(c.columns) : std::nullopt,
+         .sheet_name = utf8_to_gbk(c.sheet_name),
+         .progress_bar = &progress},
+        &reason))
         << gbk_to_utf8(reason);
 
     const XlsContents book = read_xls(path);
@@ -153,8 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Workbooks, ReadBack, ::testing::ValuesIn(read_back_case
 TEST(ExportListView, WithoutSheetNameTheSheetIsSheet1) {
     TemporaryDirectory directory;
     const auto list = gbk_list(kDealTitles, {{"1", "金币", "电信一区", "10"}});
-    ASSERT_TRUE(export_list_view(*list, {}, false, directory.file("a.xls"), utf8_to_gbk("Lumora网"),
-                                 false, nullptr, false));
+    ASSERT_TRUE(export_list_view(*list, directory.file("a.xls"), {}));
     EXPECT_EQ(read_xls(directory.file("a.xls")).sheet_name, "Sheet1");
 }
 
@@ -165,8 +168,7 @@ TEST(ExportListView, RepeatedTextsAreStoredOnceAndCountedEveryTime) {
         rows.push_back({std::to_string(i % 7), "金币", i % 2 == 0 ? "电信一区" : "网通二区", "10"});
     }
     const auto list = gbk_list(kDealTitles, rows);
-    ASSERT_TRUE(
-        export_list_view(*list, {}, false, directory.file("a.xls"), "", true, nullptr, false));
+    ASSERT_TRUE(export_list_view(*list, directory.file("a.xls"), {.sheet_name = ""}));
 
     const XlsContents book = read_xls(directory.file("a.xls"));
     expect_clean_workbook(book);
@@ -182,8 +184,7 @@ TEST(ExportListView, MalformedGbkStillGivesAWorkbook) {
     TemporaryDirectory directory;
     ui::MemoryReportList list({{.title = "A"}, {.title = "B"}, {.title = "C"}});
     list.replace_rows({{"\x81", utf8_to_gbk("金币"), "\xB0\xA1\xFF\xFF\xB0"}});
-    ASSERT_TRUE(
-        export_list_view(list, {}, false, directory.file("a.xls"), "", true, nullptr, false));
+    ASSERT_TRUE(export_list_view(list, directory.file("a.xls"), {.sheet_name = ""}));
 
     const XlsContents book = read_xls(directory.file("a.xls"));
     expect_clean_workbook(book);
@@ -207,8 +208,7 @@ TEST(ExportListView, LongTextsSpanManyRecords) {
     const std::vector<std::string> titles = {"内容", "备注", "序号"};
     const auto list = gbk_list(titles, rows);
     std::string reason;
-    ASSERT_TRUE(export_list_view(*list, {}, false, directory.file("long.xls"), "", true, nullptr,
-                                 false, &reason))
+    ASSERT_TRUE(export_list_view(*list, directory.file("long.xls"), {.sheet_name = ""}, &reason))
         << gbk_to_utf8(reason);
 
     const XlsContents book = read_xls(directory.file("long.xls"));
@@ -229,8 +229,8 @@ TEST(ExportListView, AFullSheetIsWritten) {
     }
     const auto list = gbk_list({"商品"}, rows);
     ui::MemoryProgressBar progress;
-    ASSERT_TRUE(
-        export_list_view(*list, {}, false, directory.file("full.xls"), "", true, &progress, true));
+    ASSERT_TRUE(export_list_view(*list, directory.file("full.xls"),
+                                 {.sheet_name = "", .progress_bar = &progress}));
 
     EXPECT_GT(std::filesystem::file_size(directory.file("full.xls")), 109u * 128 * 512);
     const XlsContents book = read_xls(directory.file("full.xls"));
@@ -262,8 +262,9 @@ TEST_P(Refusal, NothingIsWrittenAndTheReasonSaysWhy) {
     ui::MemoryProgressBar progress;
     std::string reason;
 
-    EXPECT_FALSE(export_list_view(list, c.columns, true, directory.file("x.xls"), "", true,
-                                  &progress, true, &reason));
+    EXPECT_FALSE(export_list_view(
+        list, directory.file("x.xls"),
+        {.columns = c.columns, .sheet_name = "", .progress_bar = &progress}, &reason));
     EXPECT_NE(gbk_to_utf8(reason).find(c.reason_mentions), std::string::npos)
         << gbk_to_utf8(reason);
     EXPECT_TRUE(directory.entries().empty());
@@ -287,8 +288,7 @@ TEST(ExportListView, ProgressBarLeftAloneWhenNotUsed) {
     ui::MemoryProgressBar progress;
     progress.set_maximum(9);
     progress.set_position(4);
-    ASSERT_TRUE(
-        export_list_view(*list, {}, false, directory.file("a.xls"), "", true, &progress, false));
+    ASSERT_TRUE(export_list_view(*list, directory.file("a.xls"), {.sheet_name = ""}));
     EXPECT_EQ(progress.maximum(), 9);
     EXPECT_EQ(progress.position(), 4);
 }
@@ -298,7 +298,7 @@ TEST(ExportListView, ReplacesAnExistingFile) {
     const std::string path = directory.file("a.xls");
     write_contents(path, "an older file");
     const auto list = gbk_list(kDealTitles, {{"1", "金币", "电信一区", "10"}});
-    ASSERT_TRUE(export_list_view(*list, {}, false, path, "", true, nullptr, false));
+    ASSERT_TRUE(export_list_view(*list, path, {.sheet_name = ""}));
     EXPECT_EQ(read_xls(path).rows,
               expected_sheet(kDealTitles, {{"1", "金币", "电信一区", "10"}}, all_columns(4)));
     EXPECT_EQ(directory.entries(), std::vector<std::string>{"a.xls"});
@@ -313,8 +313,7 @@ int export_in_child(const std::string& path, const std::function<void()>& restri
         TextTable rows(200, {"梦幻西游", "电信一区", "长安城", "金币一万个"});
         const auto list = gbk_list(kDealTitles, rows);
         std::string reason;
-        const bool written =
-            export_list_view(*list, {}, false, path, "", true, nullptr, false, &reason);
+        const bool written = export_list_view(*list, path, {.sheet_name = ""}, &reason);
         ::_exit(!written && !reason.empty() ? 0 : 1);
     }
     int status = 0;

@@ -9,12 +9,6 @@
 
 namespace quvolo::qt {
 
-ShownWindow::ShownWindow(const Hosts& hosts, const std::filesystem::path& program_dir)
-    : services{hosts, program_dir, desktop, pacer, tasks, appearance},
-      logic(controls, services),
-      deals(controls, services),
-      window(controls, logic, deals, tasks, desktop) {}
-
 void WindowOnDemo::SetUp() {
     program_dir_ = std::filesystem::temp_directory_path() /
                    ("quvolo-window-test-" + std::to_string(::getpid()));

@@ -5,30 +5,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/deal_tab_handlers.h"
-#include "app/main_window_logic.h"
 #include "app/start_up.h"
-#include "qt/main_window.h"
-#include "qt/qt_appearance.h"
-#include "qt/qt_desktop.h"
-#include "qt/qt_task_runner.h"
-#include "ui/scaled_pacer.h"
+#include "qt/window_program.h"
 
 namespace quvolo::qt {
 
 // The whole window with its logic, shown off screen, with no pauses.
-struct ShownWindow {
-    ShownWindow(const Hosts& hosts, const std::filesystem::path& program_dir);
-
-    MainWindowControls controls;
-    QtDesktop desktop;
-    ui::ScaledPacer pacer{0.0};
-    QtTaskRunner tasks;
-    QtAppearance appearance;
-    AppServices services;
-    MainWindowLogic logic;
-    DealTabHandlers deals;
-    MainWindow window;
+struct ShownWindow : WindowProgram {
+    ShownWindow(const Hosts& hosts, const std::filesystem::path& program_dir)
+        : WindowProgram(hosts, program_dir, 0.0) {}
 };
 
 // A test of the real window on the demo marketplace: a config.ini without hosts in a program
