@@ -19,7 +19,7 @@ MainWindowHandlers::MainWindowHandlers(MainWindowControls& controls,
               services.jobs),
       deals(controls, services.hosts, services.jobs, export_place(controls, services)),
       monitor(controls.monitor, services.jobs, export_place(controls, services)),
-      rankings(controls.rankings, services.jobs, services.windows) {}
+      rankings(services.windows) {}
 
 void MainWindowHandlers::window_created() {
     shell.window_created();

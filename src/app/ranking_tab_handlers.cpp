@@ -2,9 +2,7 @@
 
 namespace quvolo {
 
-RankingTabHandlers::RankingTabHandlers(RankingTabControls& controls, ui::JobServices jobs,
-                                       ui::WindowOpener& windows)
-    : controls_(controls), jobs_(jobs), windows_(windows) {}
+RankingTabHandlers::RankingTabHandlers(ui::WindowOpener& windows) : windows_(windows) {}
 
 void RankingTabHandlers::chart_clicked() {
     windows_.open(ui::SecondaryWindow::rank_chart);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/main_window_controls.h"
-#include "ui/job_services.h"
 #include "ui/window_opener.h"
 
 namespace quvolo {
@@ -9,8 +7,7 @@ namespace quvolo {
 // The events of the rankings tab, and the buttons on it that open the further windows.
 class RankingTabHandlers {
   public:
-    RankingTabHandlers(RankingTabControls& controls, ui::JobServices jobs,
-                       ui::WindowOpener& windows);
+    explicit RankingTabHandlers(ui::WindowOpener& windows);
 
     void chart_clicked();
     void market_trend_clicked();
@@ -18,8 +15,6 @@ class RankingTabHandlers {
     void all_volumes_clicked();
 
   private:
-    RankingTabControls& controls_;
-    ui::JobServices jobs_;
     ui::WindowOpener& windows_;
 };
 
